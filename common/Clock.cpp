@@ -1,0 +1,6 @@
+#include "common/Clock.h"
+
+QDateTime Clock::now() const
+{
+    return QDateTime::currentDateTime();
+}
