@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+// Keeps a second copy of a program from running: a lock file with the program's name in the
+// user's runtime folder. A lock left by a copy that crashed is taken over.
+class SingleInstance final
+{
+public:
+    explicit SingleInstance(const QString& name, const QString& folder = defaultFolder());
+    Q_DISABLE_COPY_MOVE(SingleInstance)
+
+    // False when another running copy holds the lock.
+    bool acquire();
+
+    static QString defaultFolder();
+
+private:
+    QLockFile m_lock;
+};
