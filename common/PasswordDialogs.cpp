@@ -11,6 +11,12 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+namespace {
+
+constexpr int HeaderHeight = 30;
+
+} // namespace
+
 PasswordDialog::PasswordDialog(const QString& caption, const QStringList& labels, const QStringList& texts,
     QWidget* parent)
     : QDialog(parent)
@@ -47,7 +53,7 @@ PasswordDialog::PasswordDialog(const QString& caption, const QStringList& labels
     buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 24, 24, 16);
+    layout->setContentsMargins(24, HeaderHeight + 18, 24, 16);
     layout->setSpacing(18);
     layout->addLayout(grid);
     layout->addLayout(buttons);
@@ -69,6 +75,19 @@ void PasswordDialog::paintEvent(QPaintEvent*)
     gradient.setColorAt(0, QColor(0xEA, 0xF2, 0xFC));
     gradient.setColorAt(1, QColor(0xC9, 0xDC, 0xF3));
     painter.fillRect(rect(), gradient);
+
+    // The caption is drawn in the dialog itself, as on the program's other windows.
+    QLinearGradient header(0, 0, 0, HeaderHeight);
+    header.setColorAt(0, QColor(0x3A, 0x7B, 0xD5));
+    header.setColorAt(1, QColor(0x1F, 0x4F, 0xA8));
+    painter.fillRect(QRect(0, 0, width(), HeaderHeight), header);
+    QFont captionFont(QStringLiteral("楷体_GB2312"));
+    captionFont.setPixelSize(17);
+    painter.setFont(captionFont);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(12, 0, width() - 24, HeaderHeight), Qt::AlignVCenter | Qt::AlignLeft, windowTitle());
+    painter.setPen(QColor(0x1F, 0x4F, 0xA8));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void PasswordDialog::showEvent(QShowEvent* event)

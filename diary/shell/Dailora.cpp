@@ -2,6 +2,8 @@
 #include "common/Clock.h"
 #include "common/Fonts.h"
 #include "common/QtPrompts.h"
+
+#include <QFont>
 #include "diary/shell/DailoraProgram.h"
 #include "diary/shell/SingleInstance.h"
 
@@ -10,6 +12,7 @@ int main(int argc, char** argv)
     const QString title = QStringLiteral("Dailora");
     Application app(argc, argv, title);
     installFontSubstitutions();
+    QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK SC"), 10));
     QtPrompts prompts(title);
     app.setPrompts(&prompts);
     Clock clock;

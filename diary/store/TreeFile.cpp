@@ -63,7 +63,7 @@ void putInt32(char* record, int offset, qint32 value)
 class TreeFileReader
 {
 public:
-    TreeFileReader(NodeTree& tree, QFile& file)
+    TreeFileReader(NodeTree& tree, QIODevice& file)
         : m_tree(tree)
         , m_file(file)
     {
@@ -172,7 +172,7 @@ private:
     }
 
     NodeTree& m_tree;
-    QFile& m_file;
+    QIODevice& m_file;
     QList<TreeNode*> m_checked;
 };
 
@@ -181,7 +181,12 @@ void LoadTreeFile(NodeTree& tree, const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(openError(path, file.errorString()));
-    TreeFileReader(tree, file).read();
+    LoadTreeStream(tree, file);
+}
+
+void LoadTreeStream(NodeTree& tree, QIODevice& device)
+{
+    TreeFileReader(tree, device).read();
 }
 
 namespace {

@@ -3,12 +3,15 @@
 #include <QString>
 
 class NodeTree;
+class QIODevice;
 
 // The node-stream file of the program's trees. Both throw AppError with the user's message.
 
 // Replaces tree's content by the file's. A file that cannot be opened leaves the tree as it
 // was; a damaged file leaves the nodes read before the damage and fails with "Stream read error".
 void LoadTreeFile(NodeTree& tree, const QString& path);
+// The same from an open device.
+void LoadTreeStream(NodeTree& tree, QIODevice& device);
 
 // Writes the whole tree. The file is replaced only once it has been written whole.
 void SaveTreeFile(const NodeTree& tree, const QString& path);
