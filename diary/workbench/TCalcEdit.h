@@ -1,0 +1,36 @@
+#pragma once
+
+#include "diary/workbench/CalcOptions.h"
+
+#include <QLineEdit>
+
+class CalcPopup;
+class QToolButton;
+
+// A numeric box with a drop-down calculator. beforeDropDown lets the owner set the options
+// just before each drop-down.
+class TCalcEdit final : public QLineEdit
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TCalcEdit)
+
+public:
+    explicit TCalcEdit(QWidget* parent = nullptr);
+
+    void setOptions(const CalcOptions& options) { m_options = options; }
+    const CalcOptions& options() const { return m_options; }
+    CalcPopup* popup() const { return m_popup; }
+    QToolButton* dropButton() const { return m_dropButton; }
+    void dropDown();
+
+signals:
+    void beforeDropDown();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    CalcOptions m_options;
+    CalcPopup* m_popup = nullptr;
+    QToolButton* m_dropButton = nullptr;
+};
