@@ -149,8 +149,8 @@ QDateTime SolarTermTime(int year, int n)
 {
     const qint64 instant = termInstant(year, n);
     const qint64 day = floorDiv(instant, DayMs);
-    return QDateTime(QDate::fromJulianDay(day), QTime::fromMSecsSinceStartOfDay(static_cast<int>(instant - day * DayMs)),
-        Qt::UTC);
+    return QDateTime(
+        QDate::fromJulianDay(day), QTime::fromMSecsSinceStartOfDay(static_cast<int>(instant - day * DayMs)), Qt::UTC);
 }
 
 QString SolarTermName(QDate date)

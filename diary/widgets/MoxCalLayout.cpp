@@ -31,8 +31,8 @@ int FitFontSize(const QFont& font, const QString& text, int width, int height)
     return fitting;
 }
 
-MoxCalLayout CalcLayout(QSize client, const QFont& font, QDate date, TMoxCalStyle style,
-    const QStringList& weekdayNames)
+MoxCalLayout CalcLayout(
+    QSize client, const QFont& font, QDate date, TMoxCalStyle style, const QStringList& weekdayNames)
 {
     MoxCalLayout l;
     l.CellWidth = client.width() / 7;
@@ -43,12 +43,15 @@ MoxCalLayout CalcLayout(QSize client, const QFont& font, QDate date, TMoxCalStyl
     l.WeekRect = QRect(0, ch, 7 * cw, ch);
     l.DaysRect = QRect(0, 2 * ch, 7 * cw, 6 * ch);
 
-    l.TitleFontSize = FitFontSize(font, date.toString(QStringLiteral("yyyy'年'MM'月'")), client.width(), qRound(0.8 * ch));
+    l.TitleFontSize
+        = FitFontSize(font, date.toString(QStringLiteral("yyyy'年'MM'月'")), client.width(), qRound(0.8 * ch));
 
     // Sized by the widest of the names actually drawn: a short name would let the long ones overflow.
     const QFontMetrics metrics(font);
-    const auto widest = std::max_element(weekdayNames.begin(), weekdayNames.end(),
-        [&](const QString& a, const QString& b) { return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b); });
+    const auto widest
+        = std::max_element(weekdayNames.begin(), weekdayNames.end(), [&](const QString& a, const QString& b) {
+              return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b);
+          });
     l.WeekFontSize = FitFontSize(font, widest == weekdayNames.end() ? QString() : *widest, qRound(0.9 * cw), ch);
 
     const QString day = date.toString(QStringLiteral("dd"));

@@ -7,7 +7,12 @@
 class QFont;
 
 // Where the secondary label sits in a day cell.
-enum class TMoxCalStyle { csBottom, csRight, csNone };
+enum class TMoxCalStyle
+{
+    csBottom,
+    csRight,
+    csNone
+};
 
 // The geometry and font sizes of a month calendar of a given size: a title row, a row of
 // weekday names and 6 x 7 day cells, each row an eighth of the height.
@@ -36,8 +41,8 @@ struct MoxCalLayout
 int FitFontSize(const QFont& font, const QString& text, int width, int height);
 
 // weekdayNames are the names drawn in the weekday row; all of them must fit.
-MoxCalLayout CalcLayout(QSize client, const QFont& font, QDate date, TMoxCalStyle style,
-    const QStringList& weekdayNames);
+MoxCalLayout CalcLayout(
+    QSize client, const QFont& font, QDate date, TMoxCalStyle style, const QStringList& weekdayNames);
 
 // The Sunday before the first of the month; a whole week earlier when the first is a Sunday,
 // so that the grid always starts with a row of the previous month.

@@ -11,7 +11,13 @@
 namespace {
 
 // Placement flags of DrawTextIn.
-enum : int { HCenter = 1, Right = 2, VCenter = 4, Bottom = 8 };
+enum : int
+{
+    HCenter = 1,
+    Right = 2,
+    VCenter = 4,
+    Bottom = 8
+};
 
 } // namespace
 

@@ -130,14 +130,13 @@ void TestMoxCalendar::keyboard_data()
 
     const int none = Qt::NoModifier;
     QTest::newRow("Right") << QDate(2024, 2, 10) << int(Qt::Key_Right) << none << QDate(2024, 2, 11) << 0;
-    QTest::newRow("Right on the last day") << QDate(2024, 2, 29) << int(Qt::Key_Right) << none << QDate(2024, 3, 1)
-                                           << 0;
+    QTest::newRow("Right on the last day")
+        << QDate(2024, 2, 29) << int(Qt::Key_Right) << none << QDate(2024, 3, 1) << 0;
     QTest::newRow("Left on the first") << QDate(2024, 3, 1) << int(Qt::Key_Left) << none << QDate(2024, 2, 29) << 0;
     QTest::newRow("Up") << QDate(2024, 2, 10) << int(Qt::Key_Up) << none << QDate(2024, 2, 3) << 0;
     QTest::newRow("Down") << QDate(2024, 2, 10) << int(Qt::Key_Down) << none << QDate(2024, 2, 17) << 0;
     QTest::newRow("Page Up clamps") << QDate(2024, 3, 31) << int(Qt::Key_PageUp) << none << QDate(2024, 2, 29) << 0;
-    QTest::newRow("Page Down clamps") << QDate(2023, 1, 31) << int(Qt::Key_PageDown) << none << QDate(2023, 2, 28)
-                                      << 0;
+    QTest::newRow("Page Down clamps") << QDate(2023, 1, 31) << int(Qt::Key_PageDown) << none << QDate(2023, 2, 28) << 0;
     QTest::newRow("Home") << QDate(2024, 2, 10) << int(Qt::Key_Home) << none << QDate(2024, 2, 1) << 0;
     QTest::newRow("End") << QDate(2024, 2, 10) << int(Qt::Key_End) << none << QDate(2024, 2, 29) << 0;
     QTest::newRow("Home on the first") << QDate(2024, 2, 1) << int(Qt::Key_Home) << none << QDate(2024, 2, 1) << 0;
@@ -185,13 +184,13 @@ void TestMoxCalendar::repaints_data()
     QTest::addColumn<QDate>("target");
     QTest::addColumn<bool>("wholeMonth");
 
-    QTest::newRow("Right within the month") << QDate(2024, 2, 10) << false << int(Qt::Key_Right)
-                                            << QDate(2024, 2, 11) << false;
-    QTest::newRow("Right into the next month") << QDate(2024, 2, 29) << false << int(Qt::Key_Right)
-                                               << QDate(2024, 3, 1) << true;
+    QTest::newRow("Right within the month")
+        << QDate(2024, 2, 10) << false << int(Qt::Key_Right) << QDate(2024, 2, 11) << false;
+    QTest::newRow("Right into the next month")
+        << QDate(2024, 2, 29) << false << int(Qt::Key_Right) << QDate(2024, 3, 1) << true;
     QTest::newRow("set within the month") << QDate(2024, 2, 10) << false << 0 << QDate(2024, 2, 20) << false;
-    QTest::newRow("stem-branch title follows the keys") << QDate(2024, 2, 4) << true << int(Qt::Key_Right)
-                                                        << QDate(2024, 2, 5) << false;
+    QTest::newRow("stem-branch title follows the keys")
+        << QDate(2024, 2, 4) << true << int(Qt::Key_Right) << QDate(2024, 2, 5) << false;
 }
 
 void TestMoxCalendar::repaints()
@@ -236,8 +235,7 @@ void TestMoxCalendar::pressDragRelease()
 
     QTest::mousePress(m_cal.get(), Qt::LeftButton, {}, centreOf(*m_cal, a));
     QCOMPARE(m_cal->TrackedDate(), a);
-    QTRY_COMPARE(recorder.region,
-        QRegion(m_cal->CellRectOf(Today)) + m_cal->CellRectOf(a).adjusted(1, 1, -1, -1));
+    QTRY_COMPARE(recorder.region, QRegion(m_cal->CellRectOf(Today)) + m_cal->CellRectOf(a).adjusted(1, 1, -1, -1));
 
     QTest::mouseMove(m_cal.get(), centreOf(*m_cal, b));
     QTest::mouseMove(m_cal.get(), centreOf(*m_cal, c));
@@ -304,8 +302,8 @@ void TestMoxCalendar::cellColours_data()
     QTest::newRow("weekday") << Today << QDate(2024, 2, 14) << TestColors.TextColor << TestColors.SundayColor;
     QTest::newRow("selected Sunday") << QDate(2024, 2, 4) << QDate(2024, 2, 4) << TestColors.TitleTextColor
                                      << TestColors.SundayColor;
-    QTest::newRow("neighbouring-month Sunday") << Today << QDate(2024, 1, 28) << TestColors.TrailingTextColor
-                                               << TestColors.SundayColor;
+    QTest::newRow("neighbouring-month Sunday")
+        << Today << QDate(2024, 1, 28) << TestColors.TrailingTextColor << TestColors.SundayColor;
 }
 
 void TestMoxCalendar::cellColours()
