@@ -4,6 +4,7 @@
 #include "common/QtPrompts.h"
 
 #include <QFont>
+#include <QLocale>
 #include "diary/shell/DailoraProgram.h"
 #include "diary/shell/SingleInstance.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
 {
     const QString title = QStringLiteral("Dailora");
     Application app(argc, argv, title);
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     installFontSubstitutions();
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK SC"), 10));
     QtPrompts prompts(title);
