@@ -1,0 +1,111 @@
+#pragma once
+
+#include "common/AppContext.h"
+
+#include <QWidget>
+
+class CalculatorPanel;
+class ContentMemo;
+class DeskCalendar;
+class HoverHints;
+class ImageButton;
+class PageBar;
+class QAbstractButton;
+class QAction;
+class QLabel;
+class QMenu;
+class QTableView;
+class SearchPanel;
+class TBumenRenyuan_form;
+class TDM;
+class TreeNode;
+class TypeTree;
+class WritePanel;
+
+// The diary workbench: entries are written on its write page and found on its search page;
+// the full list and the result list show the diary and the last search.
+class TWriteDaily_fm final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TWriteDaily_fm)
+
+public:
+    enum class Mode { Write, Search };
+
+    TWriteDaily_fm(const AppContext& context, TDM& dm, TBumenRenyuan_form& sources, QWidget* parent = nullptr);
+    ~TWriteDaily_fm() override;
+
+    // Selects the mode's page, applies its visibility and shows the window (or brings it to the
+    // front when it is shown already).
+    void showMode(Mode mode);
+    Mode mode() const { return m_mode; }
+
+    void Sure_img_btnClick();
+    void N2Click();
+    void fcImageBtn1Click();
+    void N1Click();
+    void fcTreeView1ToggleCheckbox(TreeNode* node);
+    // A double click on the type tree at a point of its viewport.
+    void fcTreeView1DblClick(const QPoint& viewportPos);
+    void f_TreeComboxDropDown();
+    QDate calendarDate() const;
+    QString statusText(int panel) const;
+
+    // Components other windows and tests reach.
+    QLabel* Shape1;
+    ImageButton* close_img_btn;
+    PageBar* fcOutlookBar1;
+    QAbstractButton* WriteDaily_btn;
+    QAbstractButton* SearchDaily_btn;
+    WritePanel* writePanel;
+    SearchPanel* searchPanel;
+    QWidget* typePanel;
+    QWidget* itemPanel;
+    TypeTree* typeTree;
+    ContentMemo* Memo1;
+    QTableView* DBGrid1;
+    QTableView* DBGrid2;
+    QMenu* PopupMenu1;
+    QMenu* PopupMenu2;
+    QAction* N2;
+    QAction* N10;
+    QAction* N8;
+    QAction* N1;
+    QAction* N13;
+    QAction* N9;
+    DeskCalendar* deskCalendar;
+    CalculatorPanel* calculatorPanel;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void fcOutlookBar1Change(QAbstractButton* button);
+    void applyMode(Mode mode);
+    void buildFrame();
+    void buildLists();
+    void buildMenus();
+    void connectCommands();
+    void connectSourceBoxes();
+    void installHints();
+    QTableView* makeGrid(QAbstractItemModel* model);
+    void takeCalendarDate();
+
+    AppContext m_context;
+    TDM& m_dm;
+    TBumenRenyuan_form& m_sources;
+    Mode m_mode = Mode::Write;
+    QString m_programDir;
+    int m_year = 0;
+    int m_month = 0;
+    int m_day = 0;
+    QLabel* m_statusDate = nullptr;
+    QLabel* m_statusHint = nullptr;
+    HoverHints* m_hints = nullptr;
+    QPoint m_dragFrom;
+};
