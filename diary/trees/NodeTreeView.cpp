@@ -50,18 +50,17 @@ TreeNode* NodeTreeView::nodeAt(const QPoint& pos) const
 
 bool NodeTreeView::onNode(const QPoint& pos) const
 {
-    const QModelIndex index = indexAt(pos);
-    if (!index.isValid())
-        return false;
-    QStyleOptionViewItem option;
-    initViewItemOption(&option);
-    option.rect = visualRect(index);
-    return m_delegate->contentRect(option, index).contains(pos);
+    const TreeNode* node = nodeAt(pos);
+    return node && nodeRect(node).contains(pos);
 }
 
 QRect NodeTreeView::nodeRect(const TreeNode* node) const
 {
-    return visualRect(m_tree.indexOf(node));
+    const QModelIndex index = m_tree.indexOf(node);
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    return m_delegate->contentRect(option, index);
 }
 
 void NodeTreeView::setAllExpanded(bool expanded)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "diary/store/TreeNode.h"
+
 #include <QList>
 #include <QPersistentModelIndex>
 #include <QPixmap>
@@ -7,7 +9,6 @@
 
 class NodeDelegate;
 class NodeTree;
-class TreeNode;
 
 // The tree control of the diary's trees over a NodeTree: drawn lines and buttons, in-place
 // editing of a node's text that reports the edit instead of applying it, a right click that
@@ -25,8 +26,9 @@ public:
     TreeNode* selectedNode() const;
     // The node whose row lies at pos (viewport coordinates), or null.
     TreeNode* nodeAt(const QPoint& pos) const;
-    // Whether pos lies on the node's mark, picture or text.
+    // Whether pos lies on a node's mark, picture or text.
     bool onNode(const QPoint& pos) const;
+    // Where the node's mark, picture and text are, in viewport coordinates.
     QRect nodeRect(const TreeNode* node) const;
     // Expands or collapses every node that has children.
     void setAllExpanded(bool expanded);
