@@ -58,6 +58,11 @@ QStringList fileDetails(const TestContext& t, const QString& file)
     return details(tree);
 }
 
+bool fileMatches(const TestContext& t, const QString& file, const NodeTree& tree)
+{
+    return fileDetails(t, file) == details(tree);
+}
+
 TreeNode* find(const NodeTree& tree, const QString& path)
 {
     const QStringList parts = path.split(u'/');
@@ -68,6 +73,14 @@ TreeNode* find(const NodeTree& tree, const QString& path)
             return node;
     }
     return nullptr;
+}
+
+QList<bool> rootsExpanded(const NodeTreeView& view)
+{
+    QList<bool> result;
+    for (int row = 0; row < view.nodeTree().rootCount(); ++row)
+        result.append(view.isExpanded(view.nodeTree().index(row, 0)));
+    return result;
 }
 
 QPoint emptySpot(const NodeTreeView& view)
@@ -111,6 +124,15 @@ bool choose(QMenu& menu, const QString& caption)
     }
     menu.hide();
     return false;
+}
+
+bool command(NodeTreeView& view, QMenu& menu, const QString& path, const QString& caption)
+{
+    if (path.isEmpty())
+        rightClick(view, emptySpot(view));
+    else
+        rightClick(view, find(view.nodeTree(), path));
+    return choose(menu, caption);
 }
 
 bool editInPlace(NodeTreeView& view, const TreeNode* node, const QString& text)

@@ -23,7 +23,11 @@ QStringList outline(const NodeTree& tree);
 QStringList details(const NodeTree& tree);
 // The details of the tree in a file, in the file's order.
 QStringList fileDetails(const TestContext& t, const QString& file);
+// Whether the file loads back into the same tree.
+bool fileMatches(const TestContext& t, const QString& file, const NodeTree& tree);
 TreeNode* find(const NodeTree& tree, const QString& path);
+// Whether each root is shown expanded.
+QList<bool> rootsExpanded(const NodeTreeView& view);
 
 // A point of the view below every node.
 QPoint emptySpot(const NodeTreeView& view);
@@ -34,6 +38,8 @@ void rightClick(NodeTreeView& view, const QPoint& pos);
 void rightClick(NodeTreeView& view, const TreeNode* node);
 // Clicks the entry with that caption in an open menu; false when there is none.
 [[nodiscard]] bool choose(QMenu& menu, const QString& caption);
+// Right-clicks the node at path, or below every node for an empty path, and chooses from menu.
+[[nodiscard]] bool command(NodeTreeView& view, QMenu& menu, const QString& path, const QString& caption);
 // Selects the node, opens its editor with F2, enters text and waits for the edit's report.
 [[nodiscard]] bool editInPlace(NodeTreeView& view, const TreeNode* node, const QString& text);
 void drag(NodeTreeView& view, const TreeNode* from, const QPoint& to);
