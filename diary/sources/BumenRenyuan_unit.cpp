@@ -57,8 +57,9 @@ const QString LabelFont = u"楷体_GB2312"_s;
 const QString TreeFont = u"华文行楷"_s;
 
 // Pictures by image index: a source, a person, the selected node.
-const TreeEditor::NewNodes NewNodes { .categoryImage = 0, .categorySelectedImage = 2, .memberImage = 1,
-    .memberSelectedImage = 2 };
+const TreeEditor::NewNodes NewNodes {
+    .categoryImage = 0, .categorySelectedImage = 2, .memberImage = 1, .memberSelectedImage = 2
+};
 
 constexpr QSize WindowSize(322, 628);
 constexpr QPoint WindowPlace(303, 58);
@@ -90,7 +91,6 @@ QPainterPath outlinePath(const QRectF& rect)
 
 TBumenRenyuan_form::TBumenRenyuan_form(const AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , m_context(context)
     , m_tree(NodeTree::SortMode::Text)
     , m_editor(m_tree, context.prompts, Texts, NewNodes, context.file(TreeFileName))
     , m_drag(DragTolerance)

@@ -67,7 +67,6 @@ private:
     void buildTree();
     void buildMenu();
 
-    const AppContext m_context;
     NodeTree m_tree;
     TreeEditor m_editor;
     bool AllExpanded = false;

@@ -77,8 +77,8 @@ void NodeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     if (!parts.mark.isNull())
-        paintMark(painter, parts.mark, index.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked,
-            option.palette);
+        paintMark(
+            painter, parts.mark, index.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked, option.palette);
     if (const QPixmap* picture = pictureFor(index, selected))
         painter->drawPixmap(parts.picture.topLeft(), *picture);
     if (highlighted) {
@@ -88,8 +88,8 @@ void NodeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
     }
     painter->setFont(option.font);
     painter->setPen(option.palette.color(highlighted ? QPalette::HighlightedText : QPalette::Text));
-    painter->drawText(parts.text.adjusted(TextPadding, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-        index.data().toString());
+    painter->drawText(
+        parts.text.adjusted(TextPadding, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, index.data().toString());
     painter->restore();
 }
 
@@ -117,15 +117,15 @@ QSize NodeDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelInd
     return { parts.text.right() + 1 + Gap, height };
 }
 
-void NodeDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-    const QModelIndex& index) const
+void NodeDelegate::updateEditorGeometry(
+    QWidget* editor, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const QRect text = layout(option, index).text;
     editor->setGeometry(QRect(text.topLeft(), QPoint(option.rect.right(), text.bottom())));
 }
 
-bool NodeDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
-    const QModelIndex& index)
+bool NodeDelegate::editorEvent(
+    QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option, const QModelIndex& index)
 {
     if (event->type() != QEvent::MouseButtonRelease || !isRadio(index))
         return false;
@@ -137,8 +137,8 @@ bool NodeDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const Q
     return true;
 }
 
-bool NodeDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
-    const QModelIndex& index)
+bool NodeDelegate::helpEvent(
+    QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option, const QModelIndex& index)
 {
     // Only a node whose text is cut off by the view's edge gets its own tool tip.
     if (event->type() != QEvent::ToolTip || !index.isValid()

@@ -28,12 +28,10 @@ NodeTreeView::NodeTreeView(NodeTree& tree, QList<QPixmap> pictures, QWidget* par
     setEditTriggers(SelectedClicked | EditKeyPressed);
     setDragEnabled(false); // the drag below works without the platform's drag and drop
     // The file keeps each node's expanded state as the view last showed it.
-    connect(this, &QTreeView::expanded, this, [this](const QModelIndex& index) {
-        m_tree.setExpanded(NodeTree::nodeOf(index), true);
-    });
-    connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& index) {
-        m_tree.setExpanded(NodeTree::nodeOf(index), false);
-    });
+    connect(this, &QTreeView::expanded, this,
+        [this](const QModelIndex& index) { m_tree.setExpanded(NodeTree::nodeOf(index), true); });
+    connect(this, &QTreeView::collapsed, this,
+        [this](const QModelIndex& index) { m_tree.setExpanded(NodeTree::nodeOf(index), false); });
     connect(&tree, &QAbstractItemModel::rowsRemoved, this, &NodeTreeView::selectCurrentAfterRemoval);
 }
 
