@@ -197,6 +197,8 @@ void NodeTree::resetContent(Children roots, const QList<TreeNode*>& checkedInLoa
     beginResetModel();
     Children doomed = std::move(m_roots);
     m_roots = std::move(roots);
+    for (const auto& root : m_roots)
+        root->m_siblings = &m_roots; // they were read into another list
     if (m_sortMode == SortMode::Text)
         sortAll();
     // The marks are set again one by one, in file order, so that the radio rule and the

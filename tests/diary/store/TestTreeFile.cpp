@@ -161,6 +161,7 @@ void TestTreeFile::roundTripTwoLevels()
         const TreeNode* a = tree.nodeAt(i);
         const TreeNode* b = loaded.nodeAt(i);
         QCOMPARE(b->level(), a->level());
+        QCOMPARE(b->row(), a->row());
         QCOMPARE(b->parent() ? b->parent()->text() : QString(), a->parent() ? a->parent()->text() : QString());
         QCOMPARE(b->imageIndex(), a->imageIndex());
         QCOMPARE(b->selectedIndex(), a->selectedIndex());
