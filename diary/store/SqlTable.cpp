@@ -165,18 +165,15 @@ int SqlTable::position(qint64 key, int count) const
 qint64 SqlTable::insert(const QVariantList& values) const
 {
     QVariantList bound = bindable(values);
-    QStringList names;
-    QStringList marks;
-    for (int i = 0; i < m_layout.columns.size(); ++i) {
-        if (i == 0 && bound.constFirst().isNull())
-            continue; // the table assigns the key
-        names.append(quoted(m_layout.columns.at(i).name));
-        marks.append(QStringLiteral("?"));
-    }
-    if (bound.constFirst().isNull())
+    const bool keyGiven = !bound.constFirst().isNull(); // else the table assigns it
+    if (!keyGiven)
         bound.removeFirst();
+    QStringList names;
+    for (qsizetype i = keyGiven ? 0 : 1; i < m_layout.columns.size(); ++i)
+        names.append(quoted(m_layout.columns.at(i).name));
+    const QStringList marks(bound.size(), QStringLiteral("?"));
     const QSqlQuery query = exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                    .arg(m_from, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
+                                     .arg(m_from, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
         bound);
     return query.lastInsertId().toLongLong();
 }

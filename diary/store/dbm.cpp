@@ -151,8 +151,11 @@ void TDM::SearchDiary(const QString& type, const QString& item, const QString& s
     withDailyClosed([&] {
         // Only compiled here: FillFound runs it as the source of its copy.
         daily_qy.clear();
-        if (!daily_qy.prepare(sql))
-            throw AppError(daily_qy.lastError().text());
+        if (!daily_qy.prepare(sql)) {
+            const QString failure = daily_qy.lastError().text();
+            daily_qy.clear();
+            throw AppError(failure);
+        }
         for (const QVariant& value : values)
             daily_qy.addBindValue(value);
     });
