@@ -140,15 +140,15 @@ const Operation kOperations[] = {
         } },
     { "content_search",
         [](TDM& dm) {
-            dm.SearchDiary({}, {}, {}, {}, QStringLiteral("年度总结"), kFirstDay, QDate(2100, 1, 1),
-                QStringLiteral("16"));
+            dm.SearchDiary(
+                {}, {}, {}, {}, QStringLiteral("年度总结"), kFirstDay, QDate(2100, 1, 1), QStringLiteral("16"));
             dm.FillFound();
             showScreen(dm.FoundDaily_ds, 0);
         } },
     { "add_entry",
         [](TDM& dm) {
-            dm.AddDiary(QStringLiteral("工作"), QStringLiteral("会议"), QStringLiteral("办公室"), QStringLiteral("张三"),
-                QStringLiteral("新写的一条日记"), QDate(2024, 2, 1));
+            dm.AddDiary(QStringLiteral("工作"), QStringLiteral("会议"), QStringLiteral("办公室"),
+                QStringLiteral("张三"), QStringLiteral("新写的一条日记"), QDate(2024, 2, 1));
             showScreen(dm.daily__tb_ds, std::max(0, dm.daily_tb.currentRow() - kScreenRows + 1));
         } },
 };
@@ -184,7 +184,8 @@ void printSql(const QString& folder)
     QDir().mkpath(folder);
     AppContext context { g_setup.dir, g_prompts, g_clock };
     TDM dm(context);
-    sqlite3* handle = *static_cast<sqlite3* const*>(QSqlDatabase::database(TDM::connectionName()).driver()->handle().constData());
+    sqlite3* handle
+        = *static_cast<sqlite3* const*>(QSqlDatabase::database(TDM::connectionName()).driver()->handle().constData());
     for (const Operation& operation : kOperations) {
         QByteArrayList statements;
         sqlite3_trace_v2(handle, SQLITE_TRACE_STMT, traceStatement, &statements);

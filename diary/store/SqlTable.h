@@ -13,7 +13,11 @@ class QSqlQuery;
 class SqlTable final
 {
 public:
-    enum class Direction { Forward, Backward };
+    enum class Direction
+    {
+        Forward,
+        Backward
+    };
 
     SqlTable(QString connection, TableLayout layout);
 
@@ -45,7 +49,7 @@ private:
 
     QString m_connection;
     TableLayout m_layout;
-    QString m_from;    // the qualified table name
-    QString m_key;     // the quoted key column
+    QString m_from; // the qualified table name
+    QString m_key; // the quoted key column
     QString m_columns; // every column, quoted, in order
 };

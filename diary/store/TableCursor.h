@@ -17,7 +17,13 @@ class TableCursor final : public QObject
     Q_DISABLE_COPY_MOVE(TableCursor)
 
 public:
-    enum class State { Closed, Browse, Edit, Insert };
+    enum class State
+    {
+        Closed,
+        Browse,
+        Edit,
+        Insert
+    };
     // Runs before every save; false refuses it, leaving the change pending.
     using BeforeSave = std::function<bool()>;
 

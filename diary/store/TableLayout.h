@@ -7,7 +7,13 @@
 // and their titles in the grids.
 struct TableLayout
 {
-    enum class Kind { AutoKey, Key, Date, Text };
+    enum class Kind
+    {
+        AutoKey,
+        Key,
+        Date,
+        Text
+    };
 
     struct Column
     {

@@ -25,30 +25,32 @@ const QString kContent         = QStringLiteral("内容");
 
 using Kind = TableLayout::Kind;
 
+// clang-format off
 TableLayout dailyLayout()
 {
-    return { QStringLiteral("daily"), QStringLiteral("daily.DB"),
-        { { QStringLiteral("Num"), Kind::AutoKey },
-            { QStringLiteral("Inputdate"), Kind::Date, 0, kDate, true },
-            { QStringLiteral("Type"), Kind::Text, 20, kType },
-            { QStringLiteral("Item"), Kind::Text, 20, kItemFull },
-            { QStringLiteral("Bumen"), Kind::Text, 16, kSource },
-            { QStringLiteral("Renyuan"), Kind::Text, 10, kPerson },
-            { QStringLiteral("Neirong"), Kind::Text, 200, kContent } } };
+    return { QStringLiteral("daily"), QStringLiteral("daily.DB"), {
+        { QStringLiteral("Num"),       Kind::AutoKey },
+        { QStringLiteral("Inputdate"), Kind::Date,   0, kDate, true },
+        { QStringLiteral("Type"),      Kind::Text,  20, kType },
+        { QStringLiteral("Item"),      Kind::Text,  20, kItemFull },
+        { QStringLiteral("Bumen"),     Kind::Text,  16, kSource },
+        { QStringLiteral("Renyuan"),   Kind::Text,  10, kPerson },
+        { QStringLiteral("Neirong"),   Kind::Text, 200, kContent } } };
 }
 
 // A copy of daily's rows; its key is the daily row's key, not one of its own.
 TableLayout foundLayout()
 {
-    return { QStringLiteral("FoundDaily"), QStringLiteral("FoundDaily.DB"),
-        { { QStringLiteral("Num"), Kind::Key },
-            { QStringLiteral("InputDate"), Kind::Date, 0, kDate },
-            { QStringLiteral("Type"), Kind::Text, 20, kType },
-            { QStringLiteral("Item"), Kind::Text, 20, kItemFound },
-            { QStringLiteral("Bumen"), Kind::Text, 16, kSource },
-            { QStringLiteral("Renyuan"), Kind::Text, 10, kPerson },
-            { QStringLiteral("Neirong"), Kind::Text, 200, kContent } } };
+    return { QStringLiteral("FoundDaily"), QStringLiteral("FoundDaily.DB"), {
+        { QStringLiteral("Num"),       Kind::Key },
+        { QStringLiteral("InputDate"), Kind::Date,   0, kDate },
+        { QStringLiteral("Type"),      Kind::Text,  20, kType },
+        { QStringLiteral("Item"),      Kind::Text,  20, kItemFound },
+        { QStringLiteral("Bumen"),     Kind::Text,  16, kSource },
+        { QStringLiteral("Renyuan"),   Kind::Text,  10, kPerson },
+        { QStringLiteral("Neirong"),   Kind::Text, 200, kContent } } };
 }
+// clang-format on
 
 QString columnList(const TableLayout& layout)
 {
@@ -125,13 +127,15 @@ void TDM::SearchDiary(const QString& type, const QString& item, const QString& s
     const QString& fragment, const QDate& firstDay, const QDate& lastDay, const QString& code)
 {
     // Digit by digit: the condition it adds and the value bound to it.
+    // clang-format off
     const std::pair<QString, QString> criteria[] = {
-        { QStringLiteral(" AND Type = ?"), type },
-        { QStringLiteral(" AND Item = ?"), item },
-        { QStringLiteral(" AND Bumen = ?"), source },
+        { QStringLiteral(" AND Type = ?"),    type },
+        { QStringLiteral(" AND Item = ?"),    item },
+        { QStringLiteral(" AND Bumen = ?"),   source },
         { QStringLiteral(" AND Renyuan = ?"), person },
         { QStringLiteral(" AND instr(Neirong, ?) > 0"), fragment }, // literally, "%" and "_" too
     };
+    // clang-format on
     bool isNumber = false;
     const QString digits = QString::number(code.toLongLong(&isNumber));
     bool valid = isNumber && digits.startsWith(QLatin1Char('1'));
@@ -140,7 +144,8 @@ void TDM::SearchDiary(const QString& type, const QString& item, const QString& s
     if (!valid)
         throw AppError(kBadCode.arg(code));
 
-    QString sql = QStringLiteral("SELECT %1 FROM daily WHERE Inputdate BETWEEN ? AND ?").arg(columnList(m_daily.layout()));
+    QString sql
+        = QStringLiteral("SELECT %1 FROM daily WHERE Inputdate BETWEEN ? AND ?").arg(columnList(m_daily.layout()));
     QVariantList values { firstDay.toString(Qt::ISODate), lastDay.toString(Qt::ISODate) };
     for (qsizetype i = 1; i < digits.size(); ++i) {
         const auto& [condition, value] = criteria[digits.at(i).digitValue() - 2];

@@ -181,6 +181,7 @@ void TestDbm::searchFindsExactlyTheMatchingRows_data()
     QTest::addColumn<Keys>("expected");
 
     const QDate jan1(2024, 1, 1), jan2(2024, 1, 2), jan4(2024, 1, 4), jan5(2024, 1, 5), dec31(2024, 12, 31);
+    // clang-format off
     QTest::newRow("both days included") << "1" << "" << "" << "" << jan2 << jan4 << Keys { 2, 3, 4 };
     QTest::newRow("one day") << "1" << "" << "" << "" << jan5 << jan5 << Keys { 5, 6 };
     QTest::newRow("first day after last") << "1" << "" << "" << "" << jan5 << jan1 << Keys {};
@@ -193,6 +194,7 @@ void TestDbm::searchFindsExactlyTheMatchingRows_data()
     QTest::newRow("fragment keeps case") << "16" << "" << "" << "abc" << jan1 << dec31 << Keys { 5 };
     QTest::newRow("type keeps case") << "12" << "work" << "" << "" << jan1 << dec31 << Keys {};
     QTest::newRow("type in its case") << "12" << "Work" << "" << "" << jan1 << dec31 << Keys { 6 };
+    // clang-format on
 }
 
 void TestDbm::searchFindsExactlyTheMatchingRows()
@@ -367,6 +369,7 @@ void TestDbm::cutsOverlongTexts_data()
     QTest::addColumn<QString>("stored");
 
     const QString emoji = QString::fromUcs4(U"\U0001F600"); // four bytes in the code page
+    // clang-format off
     QTest::newRow("type, latin") << "Type" << QString(21, 'a') << QString(20, 'a');
     QTest::newRow("item, inside a character") << "Item" << "a" + QString(10, u'日') << "a" + QString(9, u'日');
     QTest::newRow("source") << "Bumen" << "来源来源来源来源x" << "来源来源来源来源";
@@ -374,6 +377,7 @@ void TestDbm::cutsOverlongTexts_data()
     QTest::newRow("content, chinese") << "Neirong" << QString(101, u'内') << QString(100, u'内');
     QTest::newRow("content, inside a wide character") << "Neirong" << QString(197, 'x') + emoji << QString(197, 'x');
     QTest::newRow("content fits") << "Neirong" << QString(99, u'内') + "ab" << QString(99, u'内') + "ab";
+    // clang-format on
 }
 
 void TestDbm::cutsOverlongTexts()
@@ -386,10 +390,10 @@ void TestDbm::cutsOverlongTexts()
         { "Neirong", "n" } };
     texts[field] = text;
     m_t->prompts.expectConfirm(kConfirm, true);
-    QVERIFY(m_dm->AddDiary(texts["Type"], texts["Item"], texts["Bumen"], texts["Renyuan"], texts["Neirong"],
-        QDate(2024, 2, 1)));
-    QCOMPARE(raw(m_t->file("daily.DB"), QString("SELECT %1 FROM daily WHERE Num = 7").arg(field)).value(0).value(0),
-        stored);
+    QVERIFY(m_dm->AddDiary(
+        texts["Type"], texts["Item"], texts["Bumen"], texts["Renyuan"], texts["Neirong"], QDate(2024, 2, 1)));
+    QCOMPARE(
+        raw(m_t->file("daily.DB"), QString("SELECT %1 FROM daily WHERE Num = 7").arg(field)).value(0).value(0), stored);
 }
 
 void TestDbm::movingPastTheLastRowAddsNoRow_data()

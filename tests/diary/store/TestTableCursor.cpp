@@ -33,8 +33,9 @@ struct Notes
         db.open();
         SqlTable::attach(kConnection, table.layout(), t.dir.path());
         SqlTable::run(kConnection,
-            QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
-                           "INSERT INTO notes (Day, Word) SELECT date('1999-12-31', '+' || i || ' days'), 'w' || i FROM n"),
+            QStringLiteral(
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
+                "INSERT INTO notes (Day, Word) SELECT date('1999-12-31', '+' || i || ' days'), 'w' || i FROM n"),
             { count });
         cursor.setBeforeSave([&t] { return t.prompts.confirm(kSave); });
         cursor.open();
