@@ -182,6 +182,7 @@ bool TDM::FillFound()
     const QString search = daily_qy.lastQuery();
     const QVariantList values = daily_qy.boundValues();
     daily_qy.clear();
+    // Saved ahead of the copy, so that a failed copy cannot undo its write-back.
     if (!FoundDaily_tb.post())
         return false;
     if (!ddb.transaction())

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <functional>
 
 struct AppContext;
 class Prompts;

@@ -87,6 +87,8 @@ private slots:
     void writeBack_data();
     void writeBack();
     void failingWriteBackKeepsTheResultRow();
+    void searchSavesAPendingResultEditFirst_data();
+    void searchSavesAPendingResultEditFirst();
     void addDiary_data();
     void addDiary();
     void addDiaryWhenDailyCannotBeOpened();
@@ -321,6 +323,27 @@ void TestDbm::failingWriteBackKeepsTheResultRow()
     QCOMPARE(found(3), Rows { storedValues("新类型", "新项目", "新来源", "新人", "新内容", QDate(2025, 3, 4)) });
     QVERIFY(m_dm->daily_tb.isOpen());
     QCOMPARE(m_dm->daily_tb.currentRow(), 0);
+}
+
+void TestDbm::searchSavesAPendingResultEditFirst_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("yes") << true;
+    QTest::newRow("no") << false;
+}
+
+void TestDbm::searchSavesAPendingResultEditFirst()
+{
+    QFETCH(bool, yes);
+    search("1");
+    editResultRow(2);
+    m_dm->SearchDiary({}, {}, {}, {}, {}, QDate(2024, 1, 5), QDate(2024, 1, 5), "1");
+    m_t->prompts.expectConfirm(kConfirm, yes);
+    QCOMPARE(m_dm->FillFound(), yes);
+    QCOMPARE(daily(3).value(0).value(2), yes ? "新项目" : "读书");
+    QCOMPARE(keysOf(m_dm->FoundDaily_tb), (yes ? Keys { 5, 6 } : Keys { 1, 2, 3, 4, 5, 6 }));
+    if (!yes)
+        m_dm->FoundDaily_tb.cancel();
 }
 
 void TestDbm::addDiary_data()
