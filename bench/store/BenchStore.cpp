@@ -117,11 +117,12 @@ void showScreen(const CursorModel& model, int first)
     }
 }
 
-// The operations measured; each leaves the store as it found it apart from the rows it adds.
+// The operations measured; undo, untimed, puts the diary back as it was.
 struct Operation
 {
     const char* name;
     std::function<void(TDM&)> run;
+    std::function<void(TDM&)> undo = [](TDM&) {};
 };
 
 const Operation kOperations[] = {
@@ -150,23 +151,21 @@ const Operation kOperations[] = {
             dm.AddDiary(QStringLiteral("工作"), QStringLiteral("会议"), QStringLiteral("办公室"),
                 QStringLiteral("张三"), QStringLiteral("新写的一条日记"), QDate(2024, 2, 1));
             showScreen(dm.daily__tb_ds, std::max(0, dm.daily_tb.currentRow() - kScreenRows + 1));
-        } },
+        },
+        [](TDM& dm) { dm.daily_tb.deleteCurrent(); } },
 };
-
-void removeAddedRows(TDM& dm)
-{
-    SqlTable::run(TDM::connectionName(), QStringLiteral("DELETE FROM daily WHERE Num > ?"), { g_setup.rows });
-    dm.daily_tb.refresh();
-}
 
 void measure(benchmark::State& state, const Operation& operation)
 {
     AppContext context { g_setup.dir, g_prompts, g_clock };
     TDM dm(context);
-    for (auto _ : state)
+    for (auto _ : state) {
         operation.run(dm);
+        state.PauseTiming();
+        operation.undo(dm);
+        state.ResumeTiming();
+    }
     state.counters["found"] = dm.FoundDaily_tb.rowCount();
-    removeAddedRows(dm);
 }
 
 int traceStatement(unsigned, void* context, void* statement, void* text)
@@ -191,12 +190,12 @@ void printSql(const QString& folder)
         sqlite3_trace_v2(handle, SQLITE_TRACE_STMT, traceStatement, &statements);
         operation.run(dm);
         sqlite3_trace_v2(handle, 0, nullptr, nullptr);
+        operation.undo(dm);
         QFile out(QDir(folder).filePath(QString::fromLatin1(operation.name) + QStringLiteral(".sql")));
         if (!out.open(QIODevice::WriteOnly))
             qFatal("cannot write %s", qPrintable(out.fileName()));
         out.write(statements.join());
     }
-    removeAddedRows(dm);
 }
 
 void showFirstScreen()

@@ -12,34 +12,35 @@ trap 'rm -rf "$work"' EXIT
 "$bench" --rows="$rows" --dir="$dir" --print-sql="$work/sql" >/dev/null
 echo "ATTACH '$dir/daily.DB' AS daily_file; ATTACH '$dir/FoundDaily.DB' AS FoundDaily_file;" >"$work/attach.sql"
 
-# Best of three runs of a script, in nanoseconds.
-best_ns() {
-    local best=0 start end
-    for _ in 1 2 3; do
+# Median of five runs of a script, in nanoseconds.
+median_ns() {
+    local start end
+    for _ in 1 2 3 4 5; do
         start=$(date +%s%N)
         sqlite3 :memory: <"$1" >/dev/null
         end=$(date +%s%N)
-        if ((best == 0 || end - start < best)); then best=$((end - start)); fi
-    done
-    echo "$best"
+        echo $((end - start))
+    done | sort -n | sed -n 3p
 }
 
 declare -A repeat=([open_full_list]=50 [date_range_search]=20 [content_search]=5 [add_entry]=200)
 declare -A shell_ms
-base=$(best_ns "$work/attach.sql")
+base=$(median_ns "$work/attach.sql")
 for op in "${!repeat[@]}"; do
     cp "$work/attach.sql" "$work/$op.run.sql"
     for ((i = 0; i < repeat[$op]; ++i)); do cat "$work/sql/$op.sql" >>"$work/$op.run.sql"; done
-    ns=$(best_ns "$work/$op.run.sql")
+    ns=$(median_ns "$work/$op.run.sql")
     shell_ms[$op]=$(awk -v t="$ns" -v b="$base" -v r="${repeat[$op]}" 'BEGIN { printf "%.3f", (t - b) / r / 1e6 }')
     sqlite3 "$dir/daily.DB" "DELETE FROM daily WHERE Num > $rows"
 done
 
 printf '%-20s %12s %12s %8s\n' operation "store ms" "sqlite3 ms" ratio
-"$bench" --rows="$rows" --dir="$dir" --benchmark_min_time=2 --benchmark_format=csv 2>/dev/null |
+"$bench" --rows="$rows" --dir="$dir" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+    --benchmark_format=csv 2>/dev/null |
     while IFS=, read -r name _ real _; do
         op=${name//\"/}
-        op=${op%/real_time}
+        [[ $op == */real_time_median ]] || continue
+        op=${op%/real_time_median}
         [[ -n ${shell_ms[$op]:-} ]] || continue
         awk -v op="$op" -v ours="$real" -v raw="${shell_ms[$op]}" \
             'BEGIN { printf "%-20s %12.3f %12.3f %8.2f\n", op, ours, raw, ours / raw }'
