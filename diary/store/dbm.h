@@ -1,0 +1,72 @@
+#pragma once
+
+#include "diary/store/CursorModel.h"
+#include "diary/store/SqlTable.h"
+#include "diary/store/TableCursor.h"
+
+#include <QDate>
+#include <QObject>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <functional>
+
+struct AppContext;
+class Prompts;
+
+// The diary data module: the connection ddb, the diary table daily and the result table
+// FoundDaily of the last search, each in its own file in the program folder, and every
+// statement on them.
+class TDM final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TDM)
+
+public:
+    explicit TDM(const AppContext& context, QObject* parent = nullptr);
+    ~TDM() override;
+
+    static QString connectionName();
+    // Attaches a table file of the program folder to ddb, created with its layout when missing.
+    void attachTable(const TableLayout& layout);
+
+    // Prepares the search on daily_qy. code is "1" followed, in ascending order, by the digits
+    // of the criteria that take part: 2 type, 3 item, 4 source, 5 person, 6 content fragment.
+    void SearchDiary(const QString& type, const QString& item, const QString& source, const QString& person,
+        const QString& fragment, const QDate& firstDay, const QDate& lastDay, const QString& code);
+    // Both save a pending change of the result row first; false when it was refused.
+    bool ClearFound();
+    // Replaces the result rows by the rows of the prepared search.
+    bool FillFound();
+    // True when the entry was saved; false when the user declined or daily could not be opened.
+    bool AddDiary(const QString& type, const QString& item, const QString& source, const QString& person,
+        const QString& content, const QDate& date);
+    // Deletes the diary row of the current result row, then the result row.
+    void deleteFoundDiary();
+
+    bool filling() const { return Filling; }
+
+private:
+    Prompts& m_prompts;
+    QString m_folder;
+    QSqlDatabase ddb;
+    QSqlQuery daily_qy;
+    SqlTable m_daily;
+    SqlTable m_found;
+
+public:
+    TableCursor daily_tb;
+    TableCursor FoundDaily_tb;
+    CursorModel daily__tb_ds;
+    CursorModel FoundDaily_ds;
+
+private:
+    bool daily_tbBeforePost();
+    bool FoundDaily_tbBeforePost();
+    void daily__tb_dsDataChange();
+    void FoundDaily_dsDataChange();
+    // Runs step with daily_tb closed and opens it again, also when step fails.
+    void withDailyClosed(const std::function<void()>& step);
+    void releaseConnection();
+
+    bool Filling = false;
+};
