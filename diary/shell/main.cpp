@@ -3,6 +3,7 @@
 #include "common/Application.h"
 #include "diary/shell/CommandLabel.h"
 #include "diary/store/TreeFile.h"
+#include "diary/workbench/WriteDaily_unit.h"
 
 #include <QCloseEvent>
 #include <QLinearGradient>
@@ -60,19 +61,52 @@ void TMainForm::buildCommands()
     commandFont.setPixelSize(16);
     commandFont.setBold(true);
 
-    m_fcLabel2 = new CommandLabel(QStringLiteral("修改密码"), this);
-    m_fcLabel2->setObjectName(QStringLiteral("fcLabel2"));
-    m_exitLabel = new CommandLabel(QStringLiteral("退       出"), this);
-    m_exitLabel->setObjectName(QStringLiteral("ShapeBtn4"));
-    for (CommandLabel* label : { m_fcLabel2, m_exitLabel }) {
+    const auto command = [&](CommandLabel*& label, const char* name, const QString& caption) {
+        label = new CommandLabel(caption, this);
+        label->setObjectName(QString::fromLatin1(name));
         label->setFont(commandFont);
         label->setFixedHeight(26);
         layout->addWidget(label);
-    }
+    };
+    command(m_writeDailyLabl, "WriteDailyLabl", QStringLiteral("写 日 记"));
+    command(m_searchLabl, "SearchLabl", QStringLiteral("查　　询"));
+    command(m_fcLabel9, "fcLabel9", QStringLiteral("来　　源"));
+    command(m_fcLabel2, "fcLabel2", QStringLiteral("修改密码"));
+    command(m_exitLabel, "ShapeBtn4", QStringLiteral("退       出"));
     layout->addStretch();
 
+    connect(m_writeDailyLabl, &CommandLabel::clicked, this, &TMainForm::WriteDailyLablClick);
+    connect(m_searchLabl, &CommandLabel::clicked, this, &TMainForm::SearchLablClick);
+    connect(m_fcLabel9, &CommandLabel::clicked, this, &TMainForm::fcLabel9Click);
     connect(m_fcLabel2, &CommandLabel::clicked, this, &TMainForm::fcLabel2Click);
     connect(m_exitLabel, &CommandLabel::clicked, this, &QWidget::close);
+}
+
+void TMainForm::attach(TWriteDaily_fm* workbench, QWidget* sources)
+{
+    m_workbench = workbench;
+    m_sources = sources;
+}
+
+void TMainForm::WriteDailyLablClick()
+{
+    if (m_workbench)
+        m_workbench->showMode(TWriteDaily_fm::Mode::Write);
+}
+
+void TMainForm::SearchLablClick()
+{
+    if (m_workbench)
+        m_workbench->showMode(TWriteDaily_fm::Mode::Search);
+}
+
+void TMainForm::fcLabel9Click()
+{
+    if (!m_sources)
+        return;
+    m_sources->show();
+    m_sources->raise();
+    m_sources->activateWindow();
 }
 
 void TMainForm::setVisible(bool visible)

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class CommandLabel;
+class TWriteDaily_fm;
 
 // The main window: a narrow borderless navigation bar. It holds the password tree, runs the
 // password gate before it is first shown and asks before the program ends.
@@ -23,8 +24,18 @@ public:
     const QString& ProgramDir() const { return m_programDir; }
     bool PasswordPassed() const { return m_passwordPassed; }
     NodeTree& fcTreeView1() { return m_password.tree(); }
+    CommandLabel* WriteDailyLabl() const { return m_writeDailyLabl; }
+    CommandLabel* SearchLabl() const { return m_searchLabl; }
+    CommandLabel* fcLabel9() const { return m_fcLabel9; }
     CommandLabel* fcLabel2() const { return m_fcLabel2; }
     CommandLabel* exitLabel() const { return m_exitLabel; }
+
+    // The windows the commands open, created after this one.
+    void attach(TWriteDaily_fm* workbench, QWidget* sources);
+
+    void WriteDailyLablClick();
+    void SearchLablClick();
+    void fcLabel9Click();
 
     // The password gate; false when the program must end instead of showing the window.
     bool FormShow();
@@ -64,6 +75,11 @@ private:
     QString m_lastNew;
     int DragX = 0;
     int DragY = 0;
+    TWriteDaily_fm* m_workbench = nullptr;
+    QWidget* m_sources = nullptr;
+    CommandLabel* m_writeDailyLabl = nullptr;
+    CommandLabel* m_searchLabl = nullptr;
+    CommandLabel* m_fcLabel9 = nullptr;
     CommandLabel* m_fcLabel2 = nullptr;
     CommandLabel* m_exitLabel = nullptr;
 };

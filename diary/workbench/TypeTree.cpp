@@ -5,6 +5,8 @@
 
 #include <QMenu>
 #include <QPushButton>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -44,6 +46,14 @@ const TreeEditor::NewNodes NewNodes { .memberCheckKind = TreeNode::CheckKind::Ra
 constexpr int TextHeight = 21;
 constexpr int Indent = 28;
 
+const QString ItemCaption = u"项   目"_s;
+const QString ItemStyle = uR"(
+QLabel {
+    color: white; font-size: 15px; font-weight: bold; min-height: 24px;
+    border: 1px solid #123a70; border-radius: 5px;
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #8ab8ee, stop:0.5 #4a84d0, stop:1 #2a5ea8);
+}
+)"_s;
 const QString ExpandStyle = uR"(
 QPushButton {
     color: white; font-size: 15px; font-weight: bold; min-height: 24px;
@@ -70,10 +80,24 @@ TypeTree::TypeTree(const AppContext& context, QWidget* parent)
     buildTree();
     buildMenu();
 
+    // The headers: the types' button, and the items' caption beside it.
+    typePanel = new QWidget(this);
+    auto* typeLayout = new QHBoxLayout(typePanel);
+    typeLayout->setContentsMargins(0, 0, 0, 0);
+    typeLayout->addWidget(fcShapeBtn1);
+    auto* itemCaption = new QLabel(ItemCaption, this);
+    itemCaption->setAlignment(Qt::AlignCenter);
+    itemCaption->setStyleSheet(ItemStyle);
+    itemPanel = itemCaption;
+    auto* headers = new QHBoxLayout;
+    headers->setSpacing(2);
+    headers->addWidget(typePanel, 1);
+    headers->addWidget(itemPanel, 1);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    layout->addWidget(fcShapeBtn1);
+    layout->addLayout(headers);
     layout->addWidget(fcTreeView1);
 }
 

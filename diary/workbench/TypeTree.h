@@ -40,6 +40,8 @@ public:
     void fcTreeView1DragDrop(TreeNode* dragged, TreeNode* target);
     void fcShapeBtn1Click();
 
+    QWidget* typePanel;
+    QWidget* itemPanel;
     QPushButton* fcShapeBtn1;
     NodeTreeView* fcTreeView1;
     QMenu* PopupMenu3;

@@ -2,7 +2,6 @@
 
 #include "common/Clock.h"
 #include "common/Prompts.h"
-#include "diary/sources/BumenRenyuan_unit.h"
 #include "diary/store/dbm.h"
 #include "diary/trees/NodeTreeView.h"
 #include "diary/widgets/MoxCalendar.h"
@@ -58,11 +57,11 @@ QString gridStyle()
 
 } // namespace
 
-TWriteDaily_fm::TWriteDaily_fm(const AppContext& context, TDM& dm, TBumenRenyuan_form& sources, QWidget* parent)
+TWriteDaily_fm::TWriteDaily_fm(const AppContext& context, TDM& dm, SourceLists sources, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint)
     , m_context(context)
     , m_dm(dm)
-    , m_sources(sources)
+    , m_sources(std::move(sources))
 {
     setObjectName(QStringLiteral("WriteDaily_fm"));
     setWindowTitle(Title);
@@ -105,7 +104,7 @@ void TWriteDaily_fm::buildFrame()
 
     typeTree = new TypeTree(m_context, this);
     typeTree->setGeometry(LeftColumn);
-    typePanel = typeTree->fcShapeBtn1;
+    typePanel = typeTree->typePanel;
     itemPanel = typeTree->itemPanel;
 
     deskCalendar = new DeskCalendar(m_context.clock, this);

@@ -2,7 +2,10 @@
 
 #include "common/AppContext.h"
 
+#include <QStringList>
 #include <QWidget>
+
+#include <functional>
 
 class CalculatorPanel;
 class ContentMemo;
@@ -11,16 +14,23 @@ class HoverHints;
 class ImageButton;
 class PageBar;
 class QAbstractButton;
+class QAbstractItemModel;
 class QAction;
 class QLabel;
 class QMenu;
 class QTableView;
 class SearchPanel;
-class TBumenRenyuan_form;
 class TDM;
 class TreeNode;
 class TypeTree;
 class WritePanel;
+
+// Where the workbench takes the sources and their people from.
+struct SourceLists
+{
+    std::function<QStringList()> SourceList;
+    std::function<QStringList(const QString& source)> PersonList;
+};
 
 // The diary workbench: entries are written on its write page and found on its search page;
 // the full list and the result list show the diary and the last search.
@@ -32,7 +42,7 @@ class TWriteDaily_fm final : public QWidget
 public:
     enum class Mode { Write, Search };
 
-    TWriteDaily_fm(const AppContext& context, TDM& dm, TBumenRenyuan_form& sources, QWidget* parent = nullptr);
+    TWriteDaily_fm(const AppContext& context, TDM& dm, SourceLists sources, QWidget* parent = nullptr);
     ~TWriteDaily_fm() override;
 
     // Selects the mode's page, applies its visibility and shows the window (or brings it to the
@@ -98,7 +108,7 @@ private:
 
     AppContext m_context;
     TDM& m_dm;
-    TBumenRenyuan_form& m_sources;
+    SourceLists m_sources;
     Mode m_mode = Mode::Write;
     QString m_programDir;
     int m_year = 0;

@@ -167,6 +167,8 @@ void TestStartup::failedGateEndsWithoutLoop()
 {
     TestContext t;
     t.writeFile("temp.nod", passwordFile("pw"));
+    t.writeFile("treeview.nod", int32(0));
+    t.writeFile("typtreeview.nod", int32(0));
     const QByteArray before = t.readFile("temp.nod");
     t.prompts.expectPassword(QStringLiteral("PW"));
     t.prompts.expectNotice(QStringLiteral("密码输入错误!!!"));
