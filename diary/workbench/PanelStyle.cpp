@@ -20,7 +20,7 @@ void addCommand(QGridLayout* grid, int row, int column, QWidget* button, const Q
 {
     auto* cell = new QVBoxLayout;
     cell->setSpacing(2);
-    button->setFixedSize(40, 40);
+    button->setFixedSize(36, 36);
     cell->addWidget(button, 0, Qt::AlignHCenter);
     auto* label = new QLabel(caption, button->parentWidget());
     label->setAlignment(Qt::AlignHCenter);

@@ -37,7 +37,7 @@ SearchPanel::SearchPanel(QWidget* parent)
 
     auto* criteria = new QGridLayout;
     criteria->setHorizontalSpacing(8);
-    criteria->setVerticalSpacing(8);
+    criteria->setVerticalSpacing(5);
     const std::pair<QLabel*, QWidget*> cells[] = { { startLabel, start_datetimepicker },
         { endLabel, end_DateTimePicker }, { bumenLabel, f_bumenCombox }, { renyuanLabel, f_RenyuanCombox },
         { itemLabel, f_TreeCombox }, { neirongLabel, f_neirongEdt } };
@@ -45,31 +45,28 @@ SearchPanel::SearchPanel(QWidget* parent)
         criteria->addWidget(cells[i].first, i / 2, (i % 2) * 2);
         criteria->addWidget(cells[i].second, i / 2, (i % 2) * 2 + 1);
         cells[i].second->setMinimumWidth(150);
+        cells[i].first->setMinimumWidth(cells[i].first->sizeHint().width());
     }
     criteria->setColumnStretch(1, 1);
     criteria->setColumnStretch(3, 1);
 
-    auto* count = new QHBoxLayout;
-    count->addStretch();
-    count->addWidget(foundLabel);
-    count->addWidget(fcLabel14);
-    count->addWidget(unitLabel);
-
     auto* commands = new QGridLayout;
-    commands->setHorizontalSpacing(10);
+    commands->setHorizontalSpacing(18);
     PanelStyle::addCommand(commands, 0, 0, fcImageBtn1, QStringLiteral("查询"));
     PanelStyle::addCommand(commands, 0, 1, fcImageBtn5, QStringLiteral("删除"));
     PanelStyle::addCommand(commands, 0, 2, fcImageBtn7, QStringLiteral("完成修改"));
     PanelStyle::addCommand(commands, 0, 3, fcImageBtn6, QStringLiteral("打印"));
 
-    auto* side = new QVBoxLayout;
-    side->addLayout(commands);
-    side->addStretch();
-    side->addLayout(count);
+    auto* bottom = new QHBoxLayout;
+    bottom->addLayout(commands);
+    bottom->addStretch();
+    bottom->addWidget(foundLabel);
+    bottom->addWidget(fcLabel14);
+    bottom->addWidget(unitLabel);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(12, 12, 12, 10);
-    layout->setSpacing(16);
-    layout->addLayout(criteria, 1);
-    layout->addLayout(side);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 8, 12, 4);
+    layout->setSpacing(6);
+    layout->addLayout(criteria);
+    layout->addLayout(bottom);
 }

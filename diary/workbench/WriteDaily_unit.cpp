@@ -20,7 +20,9 @@
 #include "diary/workbench/TypeTree.h"
 #include "diary/workbench/WritePanel.h"
 
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -67,6 +69,8 @@ TWriteDaily_fm::TWriteDaily_fm(const AppContext& context, TDM& dm, SourceLists s
     setWindowTitle(Title);
     setFixedSize(957, 686);
     setMouseTracking(true);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     buildFrame();
     buildLists();
     buildMenus();
