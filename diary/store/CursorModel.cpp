@@ -16,7 +16,7 @@ CursorModel::CursorModel(TableCursor& cursor, QObject* parent)
     connect(&m_cursor, &TableCursor::rowsChanged, this, &CursorModel::endResetModel);
     connect(&m_cursor, &TableCursor::rowChanged, this,
         [this](int row) { emit dataChanged(index(row, 0), index(row, columnCount() - 1)); });
-    connect(&m_cursor, &TableCursor::currentRowChanged, this, &CursorModel::showCursorRowLater);
+    connect(&m_cursor, &TableCursor::currentRowChanged, this, &CursorModel::followCursor);
 }
 
 void CursorModel::bindSelection(QItemSelectionModel* selection)
@@ -77,7 +77,7 @@ void CursorModel::selectionMoved(const QModelIndex& current)
         return;
     QScopedValueRollback following(m_following, true);
     if (!m_cursor.moveTo(current.row()))
-        showCursorRowLater();
+        followCursor();
 }
 
 void CursorModel::showCursorRow()
@@ -90,9 +90,9 @@ void CursorModel::showCursorRow()
         m_selection->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
 }
 
-void CursorModel::showCursorRowLater()
+// The selection is not changed from inside its own change notification, but afterwards.
+void CursorModel::followCursor()
 {
-    // The selection is not changed from inside its own change notification.
     if (m_following)
         QMetaObject::invokeMethod(this, &CursorModel::showCursorRow, Qt::QueuedConnection);
     else

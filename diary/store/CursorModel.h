@@ -32,7 +32,7 @@ public:
 private:
     void selectionMoved(const QModelIndex& current);
     void showCursorRow();
-    void showCursorRowLater();
+    void followCursor();
 
     TableCursor& m_cursor;
     QPointer<QItemSelectionModel> m_selection;
