@@ -57,6 +57,7 @@ bool QtPrompts::confirm(const QString& text, const QString& caption, Icon icon)
     QMessageBox box(messageIcon(icon), captionOr(caption), text, QMessageBox::Yes | QMessageBox::No, parentWindow());
     box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+    box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 
