@@ -1,22 +1,11 @@
 #include "common/AppError.h"
 #include "diary/store/NodeTree.h"
 #include "diary/store/TreeTextOrder.h"
+#include "tests/diary/store/TreeOutline.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTest>
-
-namespace {
-
-QStringList texts(const NodeTree& tree)
-{
-    QStringList result;
-    for (const TreeNode* node : tree.nodes())
-        result.append(QString(node->level(), QLatin1Char('-')) + node->text());
-    return result;
-}
-
-} // namespace
 
 class TestNodeTree : public QObject
 {
@@ -61,24 +50,24 @@ void TestNodeTree::addedNodeStaysLastUntilOrderIsRestored()
     NodeTree tree(NodeTree::SortMode::Text);
     TreeNode* b = tree.addRoot(QStringLiteral("b"));
     tree.addRoot(QStringLiteral("a"));
-    QCOMPARE(texts(tree), QStringList({ "b", "a" }));
+    QCOMPARE(outline(tree), QStringList({ "b", "a" }));
     tree.setText(b, QStringLiteral("c"));
-    QCOMPARE(texts(tree), QStringList({ "a", "c" }));
+    QCOMPARE(outline(tree), QStringList({ "a", "c" }));
 
     TreeNode* c = tree.nodeAt(1);
     TreeNode* a = tree.nodeAt(0);
     tree.addChild(c, QStringLiteral("z"));
     TreeNode* y = tree.addChild(a, QStringLiteral("y"));
     tree.addChild(c, QStringLiteral("x"));
-    QCOMPARE(texts(tree), QStringList({ "a", "-y", "c", "-z", "-x" }));
+    QCOMPARE(outline(tree), QStringList({ "a", "-y", "c", "-z", "-x" }));
     tree.moveNode(y, c);
-    QCOMPARE(texts(tree), QStringList({ "a", "c", "-x", "-y", "-z" }));
+    QCOMPARE(outline(tree), QStringList({ "a", "c", "-x", "-y", "-z" }));
 
     NodeTree unsorted;
     TreeNode* u = unsorted.addRoot(QStringLiteral("b"));
     unsorted.addRoot(QStringLiteral("a"));
     unsorted.setText(u, QStringLiteral("c"));
-    QCOMPARE(texts(unsorted), QStringList({ "c", "a" }));
+    QCOMPARE(outline(unsorted), QStringList({ "c", "a" }));
 }
 
 void TestNodeTree::absoluteIndexAndInvalidIndex()
@@ -110,7 +99,7 @@ void TestNodeTree::deleteRemovesSubtree()
         tree.addChild(p, QString::fromLatin1(name));
     tree.addRoot(QStringLiteral("q"));
     tree.deleteNode(p);
-    QCOMPARE(texts(tree), QStringList({ "q" }));
+    QCOMPARE(outline(tree), QStringList({ "q" }));
 }
 
 void TestNodeTree::moveBecomesLastChild()
@@ -121,10 +110,10 @@ void TestNodeTree::moveBecomesLastChild()
     TreeNode* x = tree.addChild(p, QStringLiteral("x"));
     tree.addChild(q, QStringLiteral("y"));
     tree.moveNode(x, q);
-    QCOMPARE(texts(tree), QStringList({ "p", "q", "-y", "-x" }));
+    QCOMPARE(outline(tree), QStringList({ "p", "q", "-y", "-x" }));
     QCOMPARE(x->parent(), q);
     tree.moveNode(q, x); // into its own subtree: refused
-    QCOMPARE(texts(tree), QStringList({ "p", "q", "-y", "-x" }));
+    QCOMPARE(outline(tree), QStringList({ "p", "q", "-y", "-x" }));
 }
 
 void TestNodeTree::radioRuleAndToggleNotification()

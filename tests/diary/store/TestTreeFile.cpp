@@ -3,6 +3,7 @@
 #include "diary/store/NodeTree.h"
 #include "diary/store/TreeFile.h"
 #include "tests/diary/store/TreeFileBytes.h"
+#include "tests/diary/store/TreeOutline.h"
 #include "tests/support/TestContext.h"
 
 #include <QSignalSpy>
@@ -21,14 +22,6 @@ template <typename Step> QString failureOf(Step step)
         return e.message();
     }
     return {};
-}
-
-QStringList texts(const NodeTree& tree)
-{
-    QStringList result;
-    for (const TreeNode* node : tree.nodes())
-        result.append(QString(node->level(), QLatin1Char('-')) + node->text());
-    return result;
 }
 
 } // namespace
@@ -122,10 +115,10 @@ void TestTreeFile::loadSortsOnlySortedTrees()
     t.writeFile("ba.nod", int32(2) + block({ "b" }) + block({ "a" }));
     NodeTree sorted(NodeTree::SortMode::Text);
     LoadTreeFile(sorted, t.file("ba.nod"));
-    QCOMPARE(texts(sorted), QStringList({ "a", "b" }));
+    QCOMPARE(outline(sorted), QStringList({ "a", "b" }));
     NodeTree password;
     LoadTreeFile(password, t.file("ba.nod"));
-    QCOMPARE(texts(password), QStringList({ "b", "a" }));
+    QCOMPARE(outline(password), QStringList({ "b", "a" }));
 }
 
 void TestTreeFile::expandedNodesLoadCollapsed()
@@ -156,7 +149,7 @@ void TestTreeFile::roundTripTwoLevels()
 
     NodeTree loaded;
     LoadTreeFile(loaded, t.file("r.nod"));
-    QCOMPARE(texts(loaded), texts(tree));
+    QCOMPARE(outline(loaded), outline(tree));
     for (int i = 0; i < tree.nodeCount(); ++i) {
         const TreeNode* a = tree.nodeAt(i);
         const TreeNode* b = loaded.nodeAt(i);
@@ -194,7 +187,7 @@ void TestTreeFile::missingFileLeavesTreeAlone()
     const QString path = t.file("none.nod");
     QCOMPARE(failureOf([&] { LoadTreeFile(tree, path); }),
         QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(path));
-    QCOMPARE(texts(tree), QStringList({ "kept" }));
+    QCOMPARE(outline(tree), QStringList({ "kept" }));
 }
 
 void TestTreeFile::damagedFile_data()
@@ -234,7 +227,7 @@ void TestTreeFile::damagedFile()
     NodeTree tree;
     tree.addRoot(QStringLiteral("old"));
     QCOMPARE(failureOf([&] { LoadTreeFile(tree, t.file("bad.nod")); }), QStringLiteral("Stream read error"));
-    QCOMPARE(texts(tree), kept);
+    QCOMPARE(outline(tree), kept);
 }
 
 void TestTreeFile::saveFailureIsReported()

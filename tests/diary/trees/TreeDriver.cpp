@@ -30,14 +30,6 @@ void writeTree(const TestContext& t, const QString& file, const QStringList& out
     SaveTreeFile(tree, t.file(file));
 }
 
-QStringList outline(const NodeTree& tree)
-{
-    QStringList result;
-    for (const TreeNode* node : tree.nodes())
-        result.append(QString(node->level(), u'-') + node->text());
-    return result;
-}
-
 QStringList details(const NodeTree& tree)
 {
     QStringList result;

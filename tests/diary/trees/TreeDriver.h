@@ -3,6 +3,8 @@
 #include "diary/store/TreeNode.h"
 
 #include <QPoint>
+#include "tests/diary/store/TreeOutline.h"
+
 #include <QStringList>
 
 class NodeTree;
@@ -18,7 +20,6 @@ namespace TreeDriver {
 
 void writeTree(const TestContext& t, const QString& file, const QStringList& outline,
     TreeNode::CheckKind memberKind = TreeNode::CheckKind::None);
-QStringList outline(const NodeTree& tree);
 // Every node with its pictures and mark, to compare a tree with what its file holds.
 QStringList details(const NodeTree& tree);
 // The details of the tree in a file, in the file's order.
