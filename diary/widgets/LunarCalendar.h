@@ -45,7 +45,7 @@ int LunarYearDays(int year);
 LunarDate SolarToLunar(QDate date);
 
 // The instant of solar term n (0 = 小寒 .. 23 = 冬至) of a Gregorian year, as a plain date and
-// time (UTC spec, so that no daylight-saving gap can shift it).
+// time (kept in UTC, so that no daylight-saving gap can shift it).
 QDateTime SolarTermTime(int year, int n);
 QString SolarTermName(QDate date);
 
