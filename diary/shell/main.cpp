@@ -153,7 +153,7 @@ void TMainForm::fcLabel2Click()
         return;
     }
     m_context.prompts.notice(ChangeDone + texts->second);
-    SaveTreeFile(m_password.tree(), m_context.file(PasswordFile));
+    reportFailures(m_context.prompts, [&] { SaveTreeFile(m_password.tree(), m_context.file(PasswordFile)); });
 }
 
 bool TMainForm::FormCloseQuery()

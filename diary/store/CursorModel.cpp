@@ -66,7 +66,21 @@ bool CursorModel::setData(const QModelIndex& index, const QVariant& value, int r
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::EditRole)
         return false;
-    return m_cursor.moveTo(index.row()) && m_cursor.edit() && m_cursor.setField(index.column() + 1, value);
+    return guarded([&] {
+        return m_cursor.moveTo(index.row()) && m_cursor.edit() && m_cursor.setField(index.column() + 1, value);
+    });
+}
+
+bool CursorModel::guarded(const std::function<bool()>& step)
+{
+    if (!m_report)
+        return step();
+    try {
+        return step();
+    } catch (const AppError& failure) {
+        m_report(failure.message());
+        return false;
+    }
 }
 
 void CursorModel::selectionMoved(const QModelIndex& current)
@@ -76,7 +90,7 @@ void CursorModel::selectionMoved(const QModelIndex& current)
     if (!current.isValid() || current.row() == m_cursor.currentRow())
         return;
     QScopedValueRollback following(m_following, true);
-    if (!m_cursor.moveTo(current.row()))
+    if (!guarded([&] { return m_cursor.moveTo(current.row()); }))
         followCursor();
 }
 

@@ -3,6 +3,8 @@
 #include <QAbstractTableModel>
 #include <QPointer>
 
+#include <functional>
+
 class QItemSelectionModel;
 class TableCursor;
 
@@ -15,7 +17,13 @@ class CursorModel final : public QAbstractTableModel
     Q_DISABLE_COPY_MOVE(CursorModel)
 
 public:
+    using FailureReport = std::function<void(const QString& message)>;
+
     explicit CursorModel(TableCursor& cursor, QObject* parent = nullptr);
+
+    // Where a failure of a move or an edit that the view asked for is shown; without one it
+    // propagates to the caller.
+    void setFailureReport(FailureReport report) { m_report = std::move(report); }
 
     TableCursor& cursor() const { return m_cursor; }
     // Makes the selection's current row follow the cursor and asks the cursor to move when
@@ -34,7 +42,11 @@ private:
     void showCursorRow();
     void followCursor();
 
+    // Runs step for the view, reporting a failure instead of throwing into the view's code.
+    bool guarded(const std::function<bool()>& step);
+
     TableCursor& m_cursor;
+    FailureReport m_report;
     QPointer<QItemSelectionModel> m_selection;
     int m_column = 0;
     bool m_following = false; // inside a move asked for by the selection

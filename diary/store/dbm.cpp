@@ -93,6 +93,10 @@ TDM::TDM(const AppContext& context, QObject* parent)
 {
     daily_tb.setBeforeSave([this] { return daily_tbBeforePost(); });
     FoundDaily_tb.setBeforeSave([this] { return FoundDaily_tbBeforePost(); });
+    // A save or move the grids ask for that the engine refuses goes to the error display.
+    const auto showFailure = [this](const QString& message) { m_prompts.error(message); };
+    daily__tb_ds.setFailureReport(showFailure);
+    FoundDaily_ds.setFailureReport(showFailure);
     connect(&daily_tb, &TableCursor::dataChanged, this, &TDM::daily__tb_dsDataChange);
     connect(&FoundDaily_tb, &TableCursor::dataChanged, this, &TDM::FoundDaily_dsDataChange);
     try {

@@ -27,7 +27,8 @@ void ContentMemo::keepWithinLimit()
 void ContentMemo::focusOutEvent(QFocusEvent* event)
 {
     QPlainTextEdit::focusOutEvent(event);
-    // A context menu of its own keeps it open.
-    if (event->reason() != Qt::PopupFocusReason)
+    // Only leaving it for another control hides it: its own context menu, a message box or
+    // another application taking the window's activation keep it open.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
         hide();
 }

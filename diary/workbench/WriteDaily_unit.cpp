@@ -1,5 +1,6 @@
 #include "diary/workbench/WriteDaily_unit.h"
 
+#include "common/Application.h"
 #include "common/Clock.h"
 #include "common/Prompts.h"
 #include "diary/store/dbm.h"
@@ -187,16 +188,22 @@ void TWriteDaily_fm::buildMenus()
         [this](const QPoint& pos) { PopupMenu2->popup(DBGrid2->viewport()->mapToGlobal(pos)); });
 }
 
+std::function<void()> TWriteDaily_fm::guarded(void (TWriteDaily_fm::*handler)())
+{
+    // A failing statement goes to the error display here, before it could unwind the widgets.
+    return [this, handler] { reportFailures(m_context.prompts, [&] { (this->*handler)(); }); };
+}
+
 void TWriteDaily_fm::connectCommands()
 {
     connect(close_img_btn, &ImageButton::clicked, this, &QWidget::close);
     connect(fcOutlookBar1, &PageBar::pageChanged, this, &TWriteDaily_fm::fcOutlookBar1Change);
-    connect(writePanel->Sure_img_btn, &ImageButton::clicked, this, &TWriteDaily_fm::Sure_img_btnClick);
-    connect(writePanel->fcImageBtn2, &ImageButton::clicked, this, &TWriteDaily_fm::N2Click);
-    connect(N2, &QAction::triggered, this, &TWriteDaily_fm::N2Click);
-    connect(searchPanel->fcImageBtn1, &ImageButton::clicked, this, &TWriteDaily_fm::fcImageBtn1Click);
-    connect(searchPanel->fcImageBtn5, &ImageButton::clicked, this, &TWriteDaily_fm::N1Click);
-    connect(N1, &QAction::triggered, this, &TWriteDaily_fm::N1Click);
+    connect(writePanel->Sure_img_btn, &ImageButton::clicked, this, guarded(&TWriteDaily_fm::Sure_img_btnClick));
+    connect(writePanel->fcImageBtn2, &ImageButton::clicked, this, guarded(&TWriteDaily_fm::N2Click));
+    connect(N2, &QAction::triggered, this, guarded(&TWriteDaily_fm::N2Click));
+    connect(searchPanel->fcImageBtn1, &ImageButton::clicked, this, guarded(&TWriteDaily_fm::fcImageBtn1Click));
+    connect(searchPanel->fcImageBtn5, &ImageButton::clicked, this, guarded(&TWriteDaily_fm::N1Click));
+    connect(N1, &QAction::triggered, this, guarded(&TWriteDaily_fm::N1Click));
     connect(searchPanel->f_TreeCombox, &TreeComboBox::aboutToDropDown, this, &TWriteDaily_fm::f_TreeComboxDropDown);
     connect(&typeTree->tree(), &NodeTree::checkToggled, this, &TWriteDaily_fm::fcTreeView1ToggleCheckbox);
     connect(typeTree->fcTreeView1, &NodeTreeView::doubleClickedAt, this, &TWriteDaily_fm::fcTreeView1DblClick);

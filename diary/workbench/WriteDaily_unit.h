@@ -101,6 +101,7 @@ private:
     void buildLists();
     void buildMenus();
     void connectCommands();
+    std::function<void()> guarded(void (TWriteDaily_fm::*handler)());
     void connectSourceBoxes();
     void installHints();
     QTableView* makeGrid(QAbstractItemModel* model);

@@ -17,10 +17,14 @@
 #include "diary/workbench/TypeTree.h"
 #include "diary/workbench/WriteDaily_unit.h"
 #include "diary/workbench/WritePanel.h"
+#include "tests/diary/trees/TreeDriver.h"
 #include "tests/support/TestContext.h"
 #include "tests/support/TestMain.h"
 
 #include <QAbstractButton>
+#include <QFocusEvent>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QRadioButton>
@@ -130,6 +134,8 @@ private slots:
     void search_data();
     void search();
     void deleteResultRowKeepsCount();
+    void failingDeleteReachesErrorDisplay();
+    void memoHidesOnlyWhenLeftForAnotherControl();
     void calendarButtonsAndHints();
     void calculatorOptionsBeforeDropDown();
 };
@@ -268,7 +274,7 @@ void TestWriteDaily::doubleClickMarksAndOpensMemo()
     view->setAllExpanded(true);
     TreeNode* item = w.node("会议", "评审");
     const QPoint at = view->nodeRect(item).center();
-    w.wb->fcTreeView1DblClick(at);
+    TreeDriver::doubleClick(*view, at);
     QVERIFY(item->checked());
     QVERIFY(w.wb->Memo1->isVisible());
     const QPoint pointer = view->viewport()->mapToGlobal(at);
@@ -428,6 +434,44 @@ void TestWriteDaily::deleteResultRowKeepsCount()
     QCOMPARE(Workbench::rows(w.dm->daily_tb).first().at(5), Workbench::rows(w.dm->FoundDaily_tb).first().at(5));
     QCOMPARE(w.wb->searchPanel->fcLabel14->text(), QStringLiteral("2"));
     QVERIFY2(w.t.prompts.done(), qPrintable(w.t.prompts.problems()));
+}
+
+void TestWriteDaily::failingDeleteReachesErrorDisplay()
+{
+    Workbench w;
+    w.write("会议", "例会", "P", "x", "a", QDate(2024, 2, 10));
+    w.wb->showMode(TWriteDaily_fm::Mode::Search);
+    QTest::mouseClick(w.wb->searchPanel->fcImageBtn1, Qt::LeftButton);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lock"));
+        db.setDatabaseName(w.t.file("daily.DB"));
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec(
+            QStringLiteral("CREATE TRIGGER kept BEFORE DELETE ON daily BEGIN SELECT RAISE(ABORT, 'kept'); END")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("lock"));
+    w.t.prompts.expectConfirm(QStringLiteral("确实要删除这条记录吗？"), true);
+    w.t.prompts.expectError(QStringLiteral("kept"), true);
+    QTest::mouseClick(w.wb->searchPanel->fcImageBtn5, Qt::LeftButton);
+    QCOMPARE(w.dm->FoundDaily_tb.rowCount(), 1);
+    QCOMPARE(w.dm->daily_tb.rowCount(), 1);
+    QVERIFY(w.dm->daily_tb.isOpen());
+    QVERIFY2(w.t.prompts.done(), qPrintable(w.t.prompts.problems()));
+}
+
+void TestWriteDaily::memoHidesOnlyWhenLeftForAnotherControl()
+{
+    Workbench w;
+    w.wb->showMode(TWriteDaily_fm::Mode::Write);
+    w.wb->Memo1->show();
+    for (const Qt::FocusReason keeps : { Qt::ActiveWindowFocusReason, Qt::PopupFocusReason }) {
+        QFocusEvent out(QEvent::FocusOut, keeps);
+        QCoreApplication::sendEvent(w.wb->Memo1, &out);
+        QVERIFY(w.wb->Memo1->isVisible());
+    }
+    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(w.wb->Memo1, &out);
+    QVERIFY(!w.wb->Memo1->isVisible());
 }
 
 void TestWriteDaily::calendarButtonsAndHints()
