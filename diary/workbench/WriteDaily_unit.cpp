@@ -94,7 +94,6 @@ void TWriteDaily_fm::buildFrame()
     Shape1->setFont(titleFont);
     Shape1->setStyleSheet(QStringLiteral("color: white; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
                                          " stop:0 #3A7BD5, stop:1 #1F4FA8);"));
-    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     close_img_btn = new ImageButton(ImageButton::Symbol::Close, QStringLiteral("退出本窗口"), this);
     close_img_btn->setGeometry(TitleBar.right() - 30, 4, 26, 24);
 
