@@ -1,6 +1,6 @@
 #include "common/QtPrompts.h"
 
-#include "common/PasswordDialogs.h"
+#include "common/PasswordDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>

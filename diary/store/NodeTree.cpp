@@ -5,6 +5,15 @@
 
 #include <algorithm>
 
+namespace {
+
+bool byText(const std::unique_ptr<TreeNode>& a, const std::unique_ptr<TreeNode>& b)
+{
+    return compareTreeText(a->text(), b->text()) < 0;
+}
+
+} // namespace
+
 NodeTree::NodeTree(SortMode sortMode, QObject* parent)
     : QAbstractItemModel(parent)
     , m_sortMode(sortMode)
@@ -176,15 +185,12 @@ void NodeTree::restoreOrder(TreeNode* parent)
     if (m_sortMode != SortMode::Text)
         return;
     Children& list = childrenOf(parent);
-    const auto less = [](const std::unique_ptr<TreeNode>& a, const std::unique_ptr<TreeNode>& b) {
-        return compareTreeText(a->m_text, b->m_text) < 0;
-    };
-    if (std::is_sorted(list.begin(), list.end(), less))
+    if (std::is_sorted(list.begin(), list.end(), byText))
         return;
     const QModelIndex parentIndex = indexOf(parent);
     emit layoutAboutToBeChanged({ QPersistentModelIndex(parentIndex) }, VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
-    std::stable_sort(list.begin(), list.end(), less);
+    std::stable_sort(list.begin(), list.end(), byText);
     QModelIndexList after;
     for (const QModelIndex& old : before)
         after.append(index(nodeOf(old)->row(), old.column(), old.parent()));
@@ -212,12 +218,9 @@ void NodeTree::resetContent(Children roots, const QList<TreeNode*>& checkedInLoa
 
 void NodeTree::sortAll()
 {
-    const auto less = [](const std::unique_ptr<TreeNode>& a, const std::unique_ptr<TreeNode>& b) {
-        return compareTreeText(a->m_text, b->m_text) < 0;
-    };
-    std::stable_sort(m_roots.begin(), m_roots.end(), less);
+    std::stable_sort(m_roots.begin(), m_roots.end(), byText);
     for (TreeNode* node : nodes())
-        std::stable_sort(node->m_children.begin(), node->m_children.end(), less);
+        std::stable_sort(node->m_children.begin(), node->m_children.end(), byText);
 }
 
 QModelIndex NodeTree::indexOf(const TreeNode* node) const

@@ -16,9 +16,8 @@ public:
     // The shown text, at most maxLength characters.
     QString display(bool thousands, bool decimalPoint, int maxLength = 20) const;
 
-    static QString format(double value, bool thousands, bool decimalPoint, int maxLength = 20);
-
 private:
+    static QString format(double value, bool thousands, bool decimalPoint, int maxLength);
     void applyPending();
     // Adds the thousands separators and the decimal point to a plain number text.
     static QString decorate(const QString& plain, bool thousands, bool decimalPoint, int maxLength);

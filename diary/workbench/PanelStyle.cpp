@@ -1,7 +1,10 @@
 #include "diary/workbench/PanelStyle.h"
 
 #include <QGridLayout>
+#include <QIcon>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 #include <QVBoxLayout>
 
 namespace PanelStyle {
@@ -27,6 +30,18 @@ void addCommand(QGridLayout* grid, int row, int column, QWidget* button, const Q
     label->setStyleSheet(QStringLiteral("color: #173E86;"));
     cell->addWidget(label, 0, Qt::AlignHCenter);
     grid->addLayout(cell, row, column);
+}
+
+QIcon dropArrow()
+{
+    QPixmap arrow(16, 16);
+    arrow.fill(Qt::transparent);
+    QPainter p(&arrow);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x40, 0x40, 0x40));
+    p.drawPolygon(QPolygonF({ QPointF(4, 6), QPointF(12, 6), QPointF(8, 11) }));
+    return QIcon(arrow);
 }
 
 } // namespace PanelStyle

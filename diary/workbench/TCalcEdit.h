@@ -5,7 +5,6 @@
 #include <QLineEdit>
 
 class CalcPopup;
-class QToolButton;
 
 // A numeric box with a drop-down calculator. beforeDropDown lets the owner set the options
 // just before each drop-down.
@@ -20,17 +19,12 @@ public:
     void setOptions(const CalcOptions& options) { m_options = options; }
     const CalcOptions& options() const { return m_options; }
     CalcPopup* popup() const { return m_popup; }
-    QToolButton* dropButton() const { return m_dropButton; }
     void dropDown();
 
 signals:
     void beforeDropDown();
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     CalcOptions m_options;
     CalcPopup* m_popup = nullptr;
-    QToolButton* m_dropButton = nullptr;
 };

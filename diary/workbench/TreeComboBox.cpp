@@ -1,8 +1,10 @@
 #include "diary/workbench/TreeComboBox.h"
 
+#include "diary/workbench/PanelStyle.h"
+
+#include <QAction>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QToolButton>
 #include <QTreeView>
 
 namespace {
@@ -14,19 +16,14 @@ constexpr int VisibleRows = 8;
 TreeComboBox::TreeComboBox(QWidget* parent)
     : QLineEdit(parent)
     , m_view(new QTreeView(this))
-    , m_dropButton(new QToolButton(this))
 {
     m_view->setWindowFlags(Qt::Popup);
     m_view->setModel(&m_tree);
     m_view->header()->hide();
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setUniformRowHeights(true);
-    m_dropButton->setArrowType(Qt::DownArrow);
-    m_dropButton->setCursor(Qt::ArrowCursor);
-    m_dropButton->setFocusPolicy(Qt::NoFocus);
-    m_dropButton->setStyleSheet(QStringLiteral("QToolButton { border: none; }"));
-    setTextMargins(0, 0, 20, 0);
-    connect(m_dropButton, &QToolButton::clicked, this, &TreeComboBox::dropDown);
+    QAction* drop = addAction(PanelStyle::dropArrow(), QLineEdit::TrailingPosition);
+    connect(drop, &QAction::triggered, this, &TreeComboBox::dropDown);
     connect(m_view, &QTreeView::clicked, this, [this](const QModelIndex& index) { pick(NodeTree::nodeOf(index)); });
 }
 
@@ -46,12 +43,6 @@ void TreeComboBox::pick(const TreeNode* node)
     if (node)
         setText(node->text());
     m_view->hide();
-}
-
-void TreeComboBox::resizeEvent(QResizeEvent* event)
-{
-    QLineEdit::resizeEvent(event);
-    m_dropButton->setGeometry(width() - 20, 1, 19, height() - 2);
 }
 
 void TreeComboBox::keyPressEvent(QKeyEvent* event)

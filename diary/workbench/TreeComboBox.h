@@ -4,7 +4,6 @@
 
 #include <QLineEdit>
 
-class QToolButton;
 class QTreeView;
 
 // A text box with a drop-down tree: it holds its own tree, which the owner refills just
@@ -27,11 +26,9 @@ signals:
     void aboutToDropDown();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     NodeTree m_tree;
     QTreeView* m_view = nullptr;
-    QToolButton* m_dropButton = nullptr;
 };

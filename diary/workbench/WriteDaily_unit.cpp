@@ -377,13 +377,18 @@ void TWriteDaily_fm::Sure_img_btnClick()
         Memo1->clear();
 }
 
+bool TWriteDaily_fm::confirmDelete(const TableCursor& list)
+{
+    if (list.rowCount() == 0) {
+        m_context.prompts.notice(NothingToDelete);
+        return false;
+    }
+    return m_context.prompts.confirm(DeleteQuestion, {}, Prompts::Icon::Warning);
+}
+
 void TWriteDaily_fm::N2Click()
 {
-    if (m_dm.daily_tb.rowCount() == 0) {
-        m_context.prompts.notice(NothingToDelete);
-        return;
-    }
-    if (!m_context.prompts.confirm(DeleteQuestion, {}, Prompts::Icon::Warning))
+    if (!confirmDelete(m_dm.daily_tb))
         return;
     m_dm.daily_tb.deleteCurrent();
     Memo1->clear();
@@ -402,11 +407,7 @@ void TWriteDaily_fm::fcImageBtn1Click()
 
 void TWriteDaily_fm::N1Click()
 {
-    if (m_dm.FoundDaily_tb.rowCount() == 0) {
-        m_context.prompts.notice(NothingToDelete);
-        return;
-    }
-    if (!m_context.prompts.confirm(DeleteQuestion, {}, Prompts::Icon::Warning))
+    if (!confirmDelete(m_dm.FoundDaily_tb))
         return;
     m_dm.deleteFoundDiary();
 }

@@ -21,6 +21,7 @@ class QMenu;
 class QTableView;
 class SearchPanel;
 class TDM;
+class TableCursor;
 class TreeNode;
 class TypeTree;
 class WritePanel;
@@ -106,6 +107,8 @@ private:
     void installHints();
     QTableView* makeGrid(QAbstractItemModel* model);
     void takeCalendarDate();
+    // "没有记录可以删除" for an empty list, else the user's answer to the delete question.
+    bool confirmDelete(const TableCursor& list);
 
     AppContext m_context;
     TDM& m_dm;

@@ -1,4 +1,4 @@
-#include "common/PasswordDialogs.h"
+#include "common/PasswordDialog.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
