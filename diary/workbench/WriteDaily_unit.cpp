@@ -12,7 +12,7 @@
 #include "diary/workbench/DeskCalendar.h"
 #include "diary/workbench/DropDownComboBox.h"
 #include "diary/workbench/HoverHints.h"
-#include "diary/workbench/ImageButton.h"
+#include "diary/toolkit/ImageButton.h"
 #include "diary/workbench/PageBar.h"
 #include "diary/workbench/SearchCriteria.h"
 #include "diary/workbench/SearchPanel.h"
