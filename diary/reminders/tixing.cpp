@@ -121,6 +121,9 @@ TTixingForm::TTixingForm(
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QFont gridFont = DBGrid1->font();
+    gridFont.setPixelSize(12);
+    DBGrid1->setFont(gridFont);
     DBGrid1->verticalHeader()->setDefaultSectionSize(20);
     DBGrid1->verticalHeader()->setFixedWidth(12);
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
@@ -164,9 +167,12 @@ void TTixingForm::buildCalendar()
 {
     MoxCalendar1->setObjectName(QStringLiteral("MoxCalendar1"));
     MoxCalendar1->setGeometry(0, 33, 331, 179);
-    TMoxCalColors colors = TMoxCalColors::fromPalette(palette());
+    // The system's colours, not the title strip's that this window's palette carries.
+    const QPalette system = QApplication::palette();
+    MoxCalendar1->setPalette(system);
+    TMoxCalColors colors = TMoxCalColors::fromPalette(system);
     colors.TitleBackColor = kSkyBlue;
-    colors.TrailingTextColor = palette().color(QPalette::Dark);
+    colors.TrailingTextColor = system.color(QPalette::Dark);
     MoxCalendar1->setCalColors(colors);
     MoxCalendar1->setFont(QFont(QStringLiteral("宋体")));
     connect(MoxCalendar1, &TMoxCalendar::OnChange, this, &TTixingForm::MoxCalendar1Change);
