@@ -65,6 +65,11 @@ Tdm1::Tdm1(const AppContext& context, QString connection, QObject* parent)
 Tdm1::~Tdm1()
 {
     closeTable();
+    try {
+        detach();
+    } catch (const AppError&) {
+        // The connection goes with the program.
+    }
 }
 
 // clang-format off
@@ -88,15 +93,27 @@ void Tdm1::attach()
 {
     try {
         SqlTable::attach(m_connection, m_tixing.layout(), m_folder);
-        m_attached = true;
     } catch (const AppError& failure) {
-        // The file stays as it is; a later attach may succeed once it is readable again.
+        // The file stays as it is; the restore may bring a readable one.
         try {
-            SqlTable::run(m_connection, QStringLiteral("DETACH DATABASE \"%1\"").arg(m_tixing.layout().schema()));
+            detach();
         } catch (const AppError&) {
         }
         m_prompts.error(failure.message());
     }
+}
+
+void Tdm1::detach()
+{
+    if (isAttached())
+        SqlTable::run(m_connection, QStringLiteral("DETACH DATABASE \"%1\"").arg(m_tixing.layout().schema()));
+}
+
+bool Tdm1::isAttached() const
+{
+    QSqlQuery query = SqlTable::run(m_connection,
+        QStringLiteral("SELECT count(*) FROM pragma_database_list WHERE name = ?"), { m_tixing.layout().schema() });
+    return query.next() && query.value(0).toInt() > 0;
 }
 
 void Tdm1::closeUpdate()
@@ -221,14 +238,10 @@ void Tdm1::closeTable()
     explorer_qy.close();
     closeUpdate();
     tixing_tb.close();
-    if (!m_attached)
-        return;
-    m_attached = false;
-    SqlTable::run(m_connection, QStringLiteral("DETACH DATABASE \"%1\"").arg(m_tixing.layout().schema()));
 }
 
 void Tdm1::reopenTable()
 {
-    if (!m_attached)
+    if (!isAttached())
         attach();
 }

@@ -40,10 +40,12 @@ public:
     void FillDueList(QStringList& list);
     void FillTodayList(QStringList& list);
 
-    // For the restore: closes every statement on the table and detaches its file, then
-    // attaches it again (created when missing). The day view stays closed until OpenDay.
+    // For the restore: closeTable closes every statement on the table, so that its file can be
+    // detached and replaced; reopenTable attaches the file again unless that was done already
+    // (created when missing, reported when unreadable). The day view stays closed until OpenDay.
     void closeTable();
     void reopenTable();
+    bool isAttached() const;
 
 private:
     SqlTable m_tixing;
@@ -57,6 +59,7 @@ public:
 private:
     void DataModuleCreate();
     void attach();
+    void detach();
     void closeUpdate();
     // Runs the full scan; entry makes the text of a row that falls due today.
     template <typename Entry> void scan(QStringList& list, Entry entry);
@@ -66,5 +69,4 @@ private:
     QString m_folder;
     QString m_connection;
     QString m_dayViewSql;
-    bool m_attached = false;
 };

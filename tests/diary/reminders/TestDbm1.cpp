@@ -345,6 +345,13 @@ void TestDbm1::unreadableFileAtStartIsReportedAndKept()
     QStringList list;
     m_dm1->FillDueList(list);
     QCOMPARE(list, QStringList());
+
+    // A readable file put in its place (as the restore does) is taken up again.
+    QVERIFY(QFile::remove(m_t->file("tixing.DB")));
+    m_dm1->reopenTable();
+    QVERIFY(m_dm1->AddReminder(kDaily, "again", QDate(2024, 2, 10), QTime(9, 0)));
+    m_dm1->FillDueList(list);
+    QCOMPARE(list.size(), 1);
 }
 
 void TestDbm1::tableClosesAndReopensForTheRestore()
@@ -353,7 +360,9 @@ void TestDbm1::tableClosesAndReopensForTheRestore()
     m_dm1->OpenDay(QDate(2024, 2, 10));
     m_dm1->closeTable();
     QVERIFY(!m_dm1->explorer_qy.isOpen());
-    // The restore copies another table file over it.
+    // The restore detaches the file and copies another table file over it.
+    SqlTable::run(TDM::connectionName(), "DETACH DATABASE tixing_file");
+    QVERIFY(!m_dm1->isAttached());
     QVERIFY(QFile::remove(m_t->file("tixing.DB")));
     onFile(m_t->file("tixing.DB"),
         { "CREATE TABLE tixing (Seq INTEGER PRIMARY KEY AUTOINCREMENT, tixingdate TEXT, tixingtime TEXT, "
@@ -361,6 +370,8 @@ void TestDbm1::tableClosesAndReopensForTheRestore()
             "INSERT INTO tixing (tixingdate, tixingtime, jibie, neirong) VALUES "
             "('2024-02-10', '10:00:00', '每天提醒一次', 'restored')" });
     m_dm1->reopenTable();
+    QVERIFY(m_dm1->isAttached());
+    m_dm1->reopenTable(); // already attached: nothing happens
     m_dm1->OpenDay(QDate(2024, 2, 10));
     QCOMPARE(m_dm1->explorer_qy.field("neirong").toString(), QString("restored"));
     QVERIFY(m_dm1->AddReminder(kOnce, "after", QDate(2024, 2, 10), QTime(11, 0)));
