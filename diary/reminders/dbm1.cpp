@@ -191,6 +191,8 @@ bool Tdm1::RemoveReminder(qint64 seq, QDate showDate)
 template <typename Entry> void Tdm1::scan(QStringList& list, Entry entry)
 {
     list.clear();
+    if (m_closedForRestore)
+        return;
     closeUpdate();
     const QDate today = m_clock.today();
     QStringList found;
@@ -238,10 +240,12 @@ void Tdm1::closeTable()
     explorer_qy.close();
     closeUpdate();
     tixing_tb.close();
+    m_closedForRestore = true;
 }
 
 void Tdm1::reopenTable()
 {
+    m_closedForRestore = false;
     if (!isAttached())
         attach();
 }

@@ -43,6 +43,7 @@ public:
     // For the restore: closeTable closes every statement on the table, so that its file can be
     // detached and replaced; reopenTable attaches the file again unless that was done already
     // (created when missing, reported when unreadable). The day view stays closed until OpenDay.
+    // In between, the scans list nothing: the timer's ticks go on under the restore's messages.
     void closeTable();
     void reopenTable();
     bool isAttached() const;
@@ -69,4 +70,5 @@ private:
     QString m_folder;
     QString m_connection;
     QString m_dayViewSql;
+    bool m_closedForRestore = false;
 };

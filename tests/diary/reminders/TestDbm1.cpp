@@ -363,6 +363,10 @@ void TestDbm1::tableClosesAndReopensForTheRestore()
     // The restore detaches the file and copies another table file over it.
     SqlTable::run(TDM::connectionName(), "DETACH DATABASE tixing_file");
     QVERIFY(!m_dm1->isAttached());
+    // Ticks meanwhile find nothing and show no message.
+    QStringList list { "left over" };
+    m_dm1->FillDueList(list);
+    QCOMPARE(list, QStringList());
     QVERIFY(QFile::remove(m_t->file("tixing.DB")));
     onFile(m_t->file("tixing.DB"),
         { "CREATE TABLE tixing (Seq INTEGER PRIMARY KEY AUTOINCREMENT, tixingdate TEXT, tixingtime TEXT, "

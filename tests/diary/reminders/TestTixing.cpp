@@ -4,8 +4,8 @@
 #include "diary/reminders/dbm1.h"
 #include "diary/reminders/showTixingInf.h"
 #include "diary/reminders/tixing.h"
-#include "diary/toolkit/ImageButton.h"
 #include "diary/store/dbm.h"
+#include "diary/toolkit/ImageButton.h"
 #include "diary/widgets/Magnetic.h"
 #include "diary/widgets/MoxCalendar.h"
 #include "tests/support/TestContext.h"
@@ -110,6 +110,7 @@ private slots:
     void addForAnotherDateShowsThatDateInTheGrid();
     void addAfterModifyStartsFromEmptyFields();
     void modifyChangesTheCurrentRow();
+    void clickOnARowsLastPixelMakesItCurrent();
     void modifyAndDeleteWithoutARow_data();
     void modifyAndDeleteWithoutARow();
     void deleteAsksFirst_data();
@@ -388,6 +389,25 @@ void TestTixing::modifyChangesTheCurrentRow()
     QCOMPARE(m_dm1->explorer_qy.value(0, "neirong").toString(), QString("first"));
 }
 
+void TestTixing::clickOnARowsLastPixelMakesItCurrent()
+{
+    addRow("2024-02-10", "07:00:00", kOnce, "first");
+    addRow("2024-02-10", "08:00:00", kOnce, "second");
+    addRow("2024-02-10", "09:00:00", kOnce, "third");
+    m_form->show();
+    QCOMPARE(m_dm1->explorer_qy.currentRow(), 0);
+    const int x = m_form->DBGrid1->columnViewportPosition(3) + 10;
+    const int third = m_form->DBGrid1->rowViewportPosition(2);
+    QTest::mouseClick(m_form->DBGrid1->viewport(), Qt::LeftButton, {}, { x, third - 1 });
+    QCOMPARE(m_dm1->explorer_qy.field("neirong").toString(), QString("second"));
+    QTest::mouseClick(m_form->DBGrid1->viewport(), Qt::LeftButton, {}, { x, third });
+    QCOMPARE(m_dm1->explorer_qy.field("neirong").toString(), QString("third"));
+    m_t->prompts.expectConfirm("确实要删除这条记录吗？", true);
+    m_form->fcShapeBtn3Click();
+    QCOMPARE(m_dm1->explorer_qy.rowCount(), 2);
+    QCOMPARE(m_dm1->explorer_qy.value(1, "neirong").toString(), QString("second"));
+}
+
 void TestTixing::modifyAndDeleteWithoutARow_data()
 {
     QTest::addColumn<bool>("shown");
@@ -563,6 +583,10 @@ void TestTixing::pressGivesTheMainWindowToTheSnapping()
 void TestTixing::closeButtonHidesAndTheTimerGoesOn()
 {
     m_form->show();
+    // Pressed, then released off the button: the window stays.
+    QTest::mousePress(m_form->fcImageBtn1, Qt::LeftButton);
+    QTest::mouseRelease(m_form->fcImageBtn1, Qt::LeftButton, {}, { -20, 40 });
+    QVERIFY(m_form->isVisible());
     QTest::mouseClick(m_form->fcImageBtn1, Qt::LeftButton);
     QVERIFY(!m_form->isVisible());
     QVERIFY(m_form->Timer1->isActive());
