@@ -25,7 +25,11 @@ SkinMessageBox::SkinMessageBox(const QString& caption, const QString& text, Prom
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setMinimumWidth(qMin(label->sizeHint().width(), TextMaxWidth));
+    // As wide as the longest line up to the limit, so that short texts do not wrap early.
+    int widest = 0;
+    for (const QString& line : text.split(u'\n'))
+        widest = qMax(widest, label->fontMetrics().horizontalAdvance(line) + 2);
+    label->setMinimumWidth(qMin(widest, TextMaxWidth));
     label->setMaximumWidth(TextMaxWidth);
     row->addWidget(label, 1, Qt::AlignVCenter);
     body()->addLayout(row);
