@@ -10,13 +10,24 @@
 class ScriptedPrompts final : public Prompts
 {
 public:
-    enum class Kind { Notice, Confirm, Error, Input, Password, PasswordChange, OpenFile, SaveFile, Folder };
+    enum class Kind
+    {
+        Notice,
+        Confirm,
+        Error,
+        Input,
+        Password,
+        PasswordChange,
+        OpenFile,
+        SaveFile,
+        Folder
+    };
 
     struct Record
     {
         Kind kind;
         QString caption;
-        QString text;       // message, or the prompt of an input box
+        QString text; // message, or the prompt of an input box
         QStringList fields; // pre-filled texts of input and password dialogs
         Icon icon = Icon::None;
     };
@@ -49,6 +60,8 @@ public:
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString folder(const QString& caption, const QString& start) override;
+    // Recorded as a notice, with its caption and icon.
+    void message(const QString& text, const QString& caption, Icon icon) override;
 
 private:
     struct Expectation

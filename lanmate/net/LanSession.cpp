@@ -1,0 +1,1 @@
+#include "lanmate/net/LanSession.h"

@@ -1,0 +1,1 @@
+#include "lanmate/net/StreamClient.h"
