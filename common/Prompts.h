@@ -9,14 +9,7 @@
 class Prompts
 {
 public:
-    enum class Icon
-    {
-        None,
-        Information,
-        Question,
-        Warning,
-        Critical
-    };
+    enum class Icon { None, Information, Question, Warning, Critical };
 
     virtual ~Prompts() = default;
 
@@ -31,8 +24,8 @@ public:
     // Masked single-field entry, pre-filled with lastText.
     virtual std::optional<QString> password(const QString& caption, const QString& prompt, const QString& lastText) = 0;
     // Masked two-field change dialog (old, new), pre-filled with the last confirmed texts.
-    virtual std::optional<std::pair<QString, QString>> passwordChange(const QString& caption, const QString& oldLabel,
-        const QString& newLabel, const QString& lastOld, const QString& lastNew)
+    virtual std::optional<std::pair<QString, QString>> passwordChange(const QString& caption,
+        const QString& oldLabel, const QString& newLabel, const QString& lastOld, const QString& lastNew)
         = 0;
     // File and folder choosers; an empty result means cancelled.
     virtual QString openFileName(const QString& caption, const QString& folder, const QString& filter) = 0;
