@@ -51,6 +51,8 @@ public:
 
     // The error box of the window: caption "错误了", error icon.
     static void ShowError(Prompts& prompts, const QString& text);
+    // A time in the user's long time format, without a time zone.
+    static QString longTime(const QTime& time);
     // A 64-bit progress as the int range of a gauge, scaled down above 2^31 - 1.
     static std::pair<int, int> gaugeRange(qint64 maximum, qint64 position);
 
@@ -109,7 +111,8 @@ private:
     void StrmServDisconnect();
 
     void status(const QString& suffix);
-    QString longTime() const;
+    QString now() const;
+    void reportFailure(const QString& text);
     void setSendEnabled(bool enabled);
     void setPanelEnabled(bool enabled);
     void setGauge(qint64 maximum, qint64 position);
@@ -135,6 +138,7 @@ private:
     std::optional<PendingOffer> m_sending;
     QSet<QString> m_roundContacts; // (address, name) seen in this probe round
     QString m_offeredName;
+    QString m_saveFolder; // where the last received file was saved
     bool m_sendEnabled = true;
     bool m_panelEnabled = true;
 };

@@ -25,6 +25,8 @@ public:
     bool isBusy() const { return m_busy; }
     // How long a transfer may go without progress before it fails.
     void setTimeout(int ms);
+    // The stream port of the receivers.
+    void setPort(quint16 port);
 
 signals:
     void hostResolved();
@@ -52,11 +54,13 @@ private:
     void end(bool ok, const QString& failure);
 
     quint16 m_port;
+    QString m_host;
     QTcpSocket m_socket;
     QFile m_file;
     QTimer m_idle;
     bool m_busy = false;
     bool m_connected = false;
+    bool m_replied = false;
     qint64 m_size = 0;
     qint64 m_read = 0; // content read from the file and handed to the socket
     qint64 m_accepted = 0; // content bytes the connection accepted
