@@ -31,6 +31,9 @@ LanSession::LanSession(Prompts& prompts, Clock& clock, NetIdentity identity, Lan
     , StrmServ([this](const QString& peer) { return m_accepted.take(peer); }, m_ports.stream, m_ports.bindAddress)
     , m_saveFolder(QDir::homePath())
 {
+    const QHostAddress& bind = m_ports.bindAddress;
+    if (bind != QHostAddress::Any && bind != QHostAddress::AnyIPv4 && bind != QHostAddress::AnyIPv6)
+        Strm.setBindAddress(bind);
     connect(&NMUDP, &DatagramEndpoint::dataReceived, this, &LanSession::NMUDPDataReceived);
     connect(&NMUDP, &DatagramEndpoint::dataSent, this, &LanSession::NMUDPDataSend);
     connect(&NMUDP, &DatagramEndpoint::invalidHost, this, &LanSession::NMUDPInvalidHost);
