@@ -165,11 +165,7 @@ void LanSession::ProbeReceived(const QString& fromIP)
 void LanSession::ContactReceived(const QByteArray& bytes, const QString& fromIP)
 {
     Datagram::Contact contact = Datagram::parseProbeAnswer(bytes);
-    // A peer whose host name maps to a loopback address reports that; its datagram's source is
-    // where it can be reached.
-    const bool unusable = !NetUnit::isDottedIPv4(contact.address) || QHostAddress(contact.address).isLoopback();
-    if (unusable && !QHostAddress(fromIP).isLoopback())
-        contact.address = fromIP;
+    contact.address = NetUnit::contactAddress(contact.address, fromIP);
     // Every interface broadcast brings its own answer; each peer is listed once per round.
     const QString key = contact.address + QLatin1Char('\n') + contact.name;
     if (m_roundContacts.contains(key))
