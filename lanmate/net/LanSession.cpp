@@ -184,8 +184,15 @@ void LanSession::probe()
     for (const QString& broadcast : m_identity.InterfaceBroadcasts)
         if (!targets.contains(broadcast))
             targets.append(broadcast);
+    // On a subnetted network without a default route the class broadcast is unreachable while an
+    // interface broadcast works: only a probe that went nowhere is a failure.
+    auto failures = std::make_shared<int>(0);
+    const int count = int(targets.size());
     for (const QString& target : targets)
-        NMUDP.send(Datagram::probe(), target, [this](const QString& failure) { reportFailure(failure); });
+        NMUDP.send(Datagram::probe(), target, [this, failures, count](const QString& failure) {
+            if (++*failures == count)
+                reportFailure(failure);
+        });
 }
 
 bool LanSession::sendChat(const QString& contactName, const QString& targetIP, const QString& text)
