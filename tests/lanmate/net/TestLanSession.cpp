@@ -87,10 +87,12 @@ private slots:
     void declines_data();
     void declines();
     void answersFromElsewhereIgnored();
+    void unresolvableDestination();
 
     void transfer_data();
     void transfer();
     void shrunkFileFails();
+    void refusedConnectionRestoresWindow();
     void twoAcceptedOffersKeepTheirNames();
     void unwritableFolderFailsBothSides();
 
@@ -492,6 +494,28 @@ void TestLanSession::answersFromElsewhereIgnored()
     QCOMPARE(a->statusSuffixes().count(QStringLiteral("：连接成功")), 0);
 }
 
+void TestLanSession::unresolvableDestination()
+{
+    // Not a host name at all, so no name server is asked; the lookup is tried twice.
+    a->prompts.expectNotice(QStringLiteral("输入对方的IP地址不正确，请重新输入"));
+    a->prompts.expectError(QString(), true);
+    QVERIFY(a->session->sendChat(QStringLiteral("x"), QStringLiteral("no such host"), QStringLiteral("hi")));
+    QTRY_VERIFY2(a->prompts.done(), qPrintable(a->prompts.problems()));
+    QCOMPARE(a->prompts.records().at(0).caption, QStringLiteral("信息"));
+    QCOMPARE(a->prompts.records().at(0).icon, Prompts::Icon::Information);
+
+    a->prompts.reset();
+    const QString path = QDir(files->path()).filePath(QStringLiteral("a.txt"));
+    writeBytes(path, "abc");
+    a->prompts.expectNotice(QStringLiteral("输入对方的IP地址不正确，请重新输入"));
+    a->prompts.expectNotice(QStringLiteral("对方可能没有打开程序，运行错误\r"));
+    QVERIFY(a->session->sendOffer(path, QStringLiteral("no such host")));
+    QTRY_VERIFY2(a->prompts.done(), qPrintable(a->prompts.problems()));
+    QCOMPARE(a->prompts.last().caption, QStringLiteral("错误了"));
+    QVERIFY(a->session->isSendEnabled());
+    QVERIFY(a->statuses.isEmpty());
+}
+
 QString TestLanSession::offerAccepted(const QByteArray& content, const QString& name)
 {
     const QString path = QDir(files->path()).filePath(name);
@@ -554,6 +578,25 @@ void TestLanSession::shrunkFileFails()
     QCOMPARE(a->gauge.last(), std::make_pair(0, 0));
     QVERIFY(a->session->isSendEnabled());
     QVERIFY(a->session->isPanelEnabled());
+}
+
+void TestLanSession::refusedConnectionRestoresWindow()
+{
+    // The raw peer accepts, but no stream server listens there.
+    const QString path = QDir(files->path()).filePath(QStringLiteral("a.txt"));
+    writeBytes(path, pattern(1000));
+    QVERIFY(a->session->sendOffer(path, rawIP));
+    QCOMPARE(raw->next(), CodePage::encode(wirePath(path)));
+    a->prompts.expectNotice(QStringLiteral("用户 127.0.0.3 同意接收文件！"));
+    a->prompts.expectNotice(QStringLiteral("$连接失败!"));
+    raw->send(QByteArrayLiteral("#_1"), alphaIP);
+    QTRY_VERIFY2(a->prompts.done(), qPrintable(a->prompts.problems()));
+    QCOMPARE(a->prompts.last().caption, QStringLiteral("错误了"));
+    QCOMPARE(a->statusSuffixes(),
+        QStringList({ QStringLiteral("：发送数据成功"), QStringLiteral(":对方确定"), QStringLiteral("：连接失败") }));
+    QTRY_VERIFY(a->session->isSendEnabled());
+    QVERIFY(a->session->isPanelEnabled());
+    QCOMPARE(a->gauge.last(), std::make_pair(0, 0));
 }
 
 void TestLanSession::twoAcceptedOffersKeepTheirNames()
