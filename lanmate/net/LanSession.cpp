@@ -17,6 +17,7 @@ namespace {
 
 const QChar quote = QLatin1Char('"');
 const QChar cr = QLatin1Char('\r');
+constexpr qsizetype maxContactsPerRound = 4096;
 
 } // namespace
 
@@ -168,7 +169,8 @@ void LanSession::ContactReceived(const QByteArray& bytes, const QString& fromIP)
     contact.address = NetUnit::contactAddress(contact.address, fromIP);
     // Every interface broadcast brings its own answer; each peer is listed once per round.
     const QString key = contact.address + QLatin1Char('\n') + contact.name;
-    if (m_roundContacts.contains(key))
+    // Forged answers in bulk cannot grow the list without end.
+    if (m_roundContacts.contains(key) || m_roundContacts.size() >= maxContactsPerRound)
         return;
     m_roundContacts.insert(key);
     emit contactFound(contact.name, contact.address);
