@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QtPrintSupport/QPrintDialog>
 
 namespace {
 
@@ -45,9 +46,9 @@ QWidget* QtPrompts::parentWindow()
     return active && active->isVisible() ? active : nullptr;
 }
 
-void QtPrompts::notice(const QString& text, const QString& caption)
+void QtPrompts::notice(const QString& text, const QString& caption, Icon icon)
 {
-    QMessageBox box(QMessageBox::NoIcon, captionOr(caption), text, QMessageBox::Ok, parentWindow());
+    QMessageBox box(messageIcon(icon), captionOr(caption), text, QMessageBox::Ok, parentWindow());
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     box.exec();
 }
@@ -112,4 +113,10 @@ QString QtPrompts::saveFileName(const QString& caption, const QString& folder, c
 QString QtPrompts::folder(const QString& caption, const QString& start)
 {
     return QFileDialog::getExistingDirectory(parentWindow(), caption, start);
+}
+
+bool QtPrompts::printDialog(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parentWindow());
+    return dialog.exec() == QDialog::Accepted;
 }
