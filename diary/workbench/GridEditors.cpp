@@ -94,12 +94,12 @@ void GridEditors::connectEditors()
     connect(typeBox, &DropDownComboBox::aboutToDropDown, this, [this] { typeBox->replaceItems(m_lists.TypeList()); });
     connect(itemBox, &DropDownComboBox::aboutToDropDown, this,
         [this] { itemBox->replaceItems(m_lists.ItemList(rowValue(Type).toString())); });
-    connect(sourceBox, &DropDownComboBox::aboutToDropDown, this,
-        [this] { sourceBox->replaceItems(m_lists.SourceList()); });
+    connect(
+        sourceBox, &DropDownComboBox::aboutToDropDown, this, [this] { sourceBox->replaceItems(m_lists.SourceList()); });
     connect(personBox, &DropDownComboBox::aboutToDropDown, this,
         [this] { personBox->replaceItems(m_lists.PersonList(rowValue(Source).toString())); });
 
-    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { relay(true); });
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this, &GridEditors::currentCellChanged);
     connect(&m_model, &QAbstractItemModel::modelReset, this, [this] { relay(true); });
     connect(&m_model, &QAbstractItemModel::dataChanged, this, &GridEditors::rowValuesChanged);
     for (QScrollBar* bar : { m_grid->horizontalScrollBar(), m_grid->verticalScrollBar() })
@@ -189,6 +189,14 @@ void GridEditors::relay(bool refill)
         fill(Role(role));
     e->show();
     e->raise();
+}
+
+// A click on a row cut by the grid's edge brings the row into view, so its editor can show.
+void GridEditors::currentCellChanged(const QModelIndex& current)
+{
+    if (current.isValid())
+        m_grid->scrollTo(current);
+    relay(true);
 }
 
 void GridEditors::rowValuesChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight)

@@ -34,8 +34,8 @@ class GridEditors final : public QObject
 
 public:
     // names: the date, type, item, source and person editors' object names.
-    GridEditors(QTableView* grid, CursorModel& model, QMenu* menu, EditorLists lists, Prompts& prompts,
-        QWidget* window, const QStringList& names);
+    GridEditors(QTableView* grid, CursorModel& model, QMenu* menu, EditorLists lists, Prompts& prompts, QWidget* window,
+        const QStringList& names);
 
     void hideAll();
     // Ends the cell editor of the content column, writing its text into the row.
@@ -55,13 +55,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum Role { Date, Type, Item, Source, Person, RoleCount };
+    enum Role
+    {
+        Date,
+        Type,
+        Item,
+        Source,
+        Person,
+        RoleCount
+    };
 
     void build(QWidget* window, const QStringList& names);
     void connectEditors();
     void withMenu(QWidget* editor);
     // Lays the current column's editor over its cell; refill also sets its value from the row.
     void relay(bool refill);
+    void currentCellChanged(const QModelIndex& current);
     void rowValuesChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight);
     void fill(Role role);
     bool showsRowValue(Role role) const;

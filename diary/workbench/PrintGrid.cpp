@@ -20,7 +20,7 @@ const QString NotReadyCaption = QStringLiteral("提示！");
 struct PrintedColumn
 {
     int column = 0; // of the model
-    int width = 0;  // printer pixels
+    int width = 0; // printer pixels
 };
 
 // Page metrics of one job, in printer pixels.
