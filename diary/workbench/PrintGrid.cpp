@@ -156,7 +156,23 @@ public:
 private:
     void draw(const QRect& box, Qt::Alignment align, const QString& text)
     {
-        p.drawText(box, int(align | Qt::AlignVCenter | Qt::TextSingleLine), text);
+        // Cut at the box's edges: the clip shows part of the last glyph, and what lies past
+        // the edge is left out of the page altogether.
+        p.save();
+        p.setClipRect(box, Qt::IntersectClip);
+        p.drawText(box, int(align | Qt::AlignVCenter | Qt::TextSingleLine),
+            align == Qt::AlignLeft ? startingInside(text, box.width()) : text);
+        p.restore();
+    }
+
+    // The characters that start inside width.
+    QString startingInside(const QString& text, int width) const
+    {
+        const QFontMetrics metrics = p.fontMetrics();
+        qsizetype n = 0;
+        while (n < text.size() && metrics.horizontalAdvance(text.left(n)) < width)
+            n += text.at(n).isHighSurrogate() ? 2 : 1;
+        return text.left(n);
     }
 
     void rule(int y) { p.drawRect(QRect(m.L, y, m.W - 2 * m.L, 1)); }
