@@ -125,6 +125,7 @@ private slots:
     void modeSwitchAndDeleteHideEditors();
     void pendingFullEditSavedBeforeSearch_data();
     void pendingFullEditSavedBeforeSearch();
+    void indicatorShowsTheRowsState();
 };
 
 void TestGridEditors::editorLiesOnItsCell()
@@ -438,6 +439,35 @@ void TestGridEditors::pendingFullEditSavedBeforeSearch()
     QCOMPARE(w.dm->daily_tb.state(), TableCursor::State::Browse);
     QCOMPARE(w.dm->daily_tb.value(1, 5).toString(), yes ? QStringLiteral("z") : QString());
     QCOMPARE(w.dm->FoundDaily_tb.value(1, 5).toString(), yes ? QStringLiteral("z") : QString());
+}
+
+void TestGridEditors::indicatorShowsTheRowsState()
+{
+    Lists w(2);
+    QHeaderView* rows = w.grid()->verticalHeader();
+    const auto indicator = [&](int row) {
+        const QRect section(0, rows->sectionViewportPosition(row), rows->width(), rows->sectionSize(row));
+        return rows->viewport()->grab(section).toImage();
+    };
+    w.click(0, TypeCol);
+    const QImage saved = indicator(0);
+    QVERIFY(saved != indicator(1)); // only the current row is marked
+    Lists::type(w.wb->g_editors->typeBox, QStringLiteral("工作"));
+    w.t.prompts.expectConfirm(Sure, false);
+    w.wb->N10->trigger();
+    const QImage pending = indicator(0);
+    QVERIFY(pending != saved);
+    w.t.prompts.expectConfirm(Sure, true);
+    w.wb->N10->trigger();
+    QCOMPARE(indicator(0), saved);
+    // A new row refused by its confirmation stays, marked as new.
+    w.t.prompts.expectConfirm(Sure, false);
+    QVERIFY(!w.dm->AddDiary(QStringLiteral("会议"), {}, {}, {}, QStringLiteral("new"), QDate(2024, 5, 1)));
+    const int fresh = w.cursor().currentRow();
+    const QImage added = indicator(fresh);
+    QVERIFY(added != saved && added != pending);
+    w.shot("full-new-row");
+    DONE(w);
 }
 
 DAILORA_TEST_MAIN(TestGridEditors)
