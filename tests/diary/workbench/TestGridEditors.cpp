@@ -1,5 +1,4 @@
 #include "diary/workbench/GridEditors.h"
-#include "diary/workbench/SearchPanel.h"
 #include "tests/diary/workbench/WorkbenchFixture.h"
 #include "tests/support/TestMain.h"
 
@@ -13,15 +12,6 @@
 namespace {
 
 const QString Sure = QStringLiteral("你确定吗？");
-enum Column
-{
-    DateCol,
-    TypeCol,
-    ItemCol,
-    SourceCol,
-    PersonCol,
-    ContentCol
-};
 
 // The workbench with a few entries, shown in the mode asked for.
 struct Lists : Workbench
@@ -39,19 +29,10 @@ struct Lists : Workbench
             dm->AddDiary(QString::fromUtf8(e[0]), QString::fromUtf8(e[1]), QString::fromUtf8(e[2]),
                 QString::fromUtf8(e[3]), QString::fromUtf8(e[4]) + QString::number(i), QDate(2024, 3, 1).addDays(i));
         }
-        wb->showMode(mode);
-        if (mode == TWriteDaily_fm::Mode::Search) {
-            wb->searchPanel->start_datetimepicker->setDate(QDate(2024, 1, 1));
-            wb->searchPanel->end_DateTimePicker->setDate(QDate(2024, 12, 31));
-            QTest::mouseClick(wb->searchPanel->fcImageBtn1, Qt::LeftButton);
-        }
-        (void)QTest::qWaitForWindowExposed(wb.get());
+        showList(mode);
     }
 
-    bool search() const { return wb->mode() == TWriteDaily_fm::Mode::Search; }
-    QTableView* grid() const { return search() ? wb->DBGrid2 : wb->DBGrid1; }
     GridEditors* editors() const { return search() ? wb->s_editors : wb->g_editors; }
-    TableCursor& cursor() const { return search() ? dm->FoundDaily_tb : dm->daily_tb; }
     ImageButton* finishButton() const { return search() ? wb->searchPanel->fcImageBtn7 : wb->writePanel->fcImageBtn4; }
 
     QRect cellRect(int row, int column) const

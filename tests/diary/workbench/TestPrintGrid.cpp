@@ -1,4 +1,3 @@
-#include "diary/workbench/SearchPanel.h"
 #include "tests/diary/workbench/WorkbenchFixture.h"
 #include "tests/support/TestMain.h"
 
@@ -16,15 +15,6 @@ namespace {
 
 const QString Sure = QStringLiteral("你确定吗？");
 const QString NotReady = QStringLiteral("打印机没有准备好！");
-enum Column
-{
-    DateCol,
-    TypeCol,
-    ItemCol,
-    SourceCol,
-    PersonCol,
-    ContentCol
-};
 
 QString run(const QString& program, const QStringList& arguments)
 {
@@ -41,13 +31,7 @@ struct Printing : Workbench
     explicit Printing(int count, TWriteDaily_fm::Mode mode = TWriteDaily_fm::Mode::Write)
     {
         add(count);
-        wb->showMode(mode);
-        if (mode == TWriteDaily_fm::Mode::Search) {
-            wb->searchPanel->start_datetimepicker->setDate(QDate(2000, 1, 1));
-            wb->searchPanel->end_DateTimePicker->setDate(QDate(2030, 12, 31));
-            QTest::mouseClick(wb->searchPanel->fcImageBtn1, Qt::LeftButton);
-        }
-        (void)QTest::qWaitForWindowExposed(wb.get());
+        showList(mode);
     }
 
     void add(int count)
@@ -59,10 +43,6 @@ struct Printing : Workbench
                 QDate(2024, 3, 1).addDays(i % 28));
         }
     }
-
-    bool search() const { return wb->mode() == TWriteDaily_fm::Mode::Search; }
-    QTableView* grid() const { return search() ? wb->DBGrid2 : wb->DBGrid1; }
-    TableCursor& cursor() const { return search() ? dm->FoundDaily_tb : dm->daily_tb; }
 
     // Prints the shown list through its print button into a PDF file.
     QString print(const QString& name = QStringLiteral("list.pdf"))

@@ -7,16 +7,29 @@
 #include "diary/workbench/DateBox.h"
 #include "diary/workbench/DropDownComboBox.h"
 #include "diary/workbench/ImageButton.h"
+#include "diary/workbench/SearchPanel.h"
 #include "diary/workbench/TypeTree.h"
 #include "diary/workbench/WriteDaily_unit.h"
 #include "diary/workbench/WritePanel.h"
 #include "tests/support/TestContext.h"
 
+#include <QTableView>
 #include <QTest>
 
 #include <memory>
 
 using Row = QStringList; // date, type, item, source, person, content
+
+// The columns of both lists.
+enum GridColumn
+{
+    DateCol,
+    TypeCol,
+    ItemCol,
+    SourceCol,
+    PersonCol,
+    ContentCol
+};
 
 // A program folder with a type tree, a sources tree and the workbench on them.
 struct Workbench
@@ -85,6 +98,22 @@ struct Workbench
         t.prompts.expectConfirm(QStringLiteral("你确定吗？"), true);
         QTest::mouseClick(wb->writePanel->Sure_img_btn, Qt::LeftButton);
     }
+
+    // Shows the window in mode; the search page then lists every entry of the years 2000 to 2030.
+    void showList(TWriteDaily_fm::Mode mode)
+    {
+        wb->showMode(mode);
+        if (mode == TWriteDaily_fm::Mode::Search) {
+            wb->searchPanel->start_datetimepicker->setDate(QDate(2000, 1, 1));
+            wb->searchPanel->end_DateTimePicker->setDate(QDate(2030, 12, 31));
+            QTest::mouseClick(wb->searchPanel->fcImageBtn1, Qt::LeftButton);
+        }
+        (void)QTest::qWaitForWindowExposed(wb.get());
+    }
+
+    bool search() const { return wb->mode() == TWriteDaily_fm::Mode::Search; }
+    QTableView* grid() const { return search() ? wb->DBGrid2 : wb->DBGrid1; }
+    TableCursor& cursor() const { return search() ? dm->FoundDaily_tb : dm->daily_tb; }
 
     TestContext t;
     std::unique_ptr<TDM> dm;
