@@ -9,6 +9,7 @@
 #include "diary/workbench/DropDownComboBox.h"
 #include "diary/workbench/RowStateHeader.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -65,6 +66,7 @@ void GridEditors::build(QWidget* window, const QStringList& names)
         QWidget* e = editor(Role(role));
         e->setObjectName(names.value(role));
         e->hide();
+        e->installEventFilter(this);
         withMenu(e);
         if (auto* box = qobject_cast<DropDownComboBox*>(e))
             box->lineEdit()->setValidator(new ByteLimitValidator(layout.columns.at(m_columns[role]).width, box));
@@ -111,6 +113,14 @@ void GridEditors::connectEditors()
 
 bool GridEditors::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched != m_grid && watched != m_grid->viewport()) {
+        // The wheel over an editor scrolls the list instead of changing the row's value.
+        if (event->type() == QEvent::Wheel) {
+            QCoreApplication::sendEvent(m_grid->viewport(), event);
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
     switch (event->type()) {
     case QEvent::Hide:
         if (watched == m_grid)

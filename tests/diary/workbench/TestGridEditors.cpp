@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTableView>
+#include <QWheelEvent>
 
 namespace {
 
@@ -339,6 +340,12 @@ void TestGridEditors::editorsFollowScrollAndResize()
     w.grid()->scrollToTop();
     w.click(1, ItemCol);
     QCOMPARE(e->itemBox->geometry(), w.cellRect(1, ItemCol));
+    // The wheel over the editor scrolls the list and leaves the row as it was.
+    QWheelEvent wheel(QPointF(5, 5), e->itemBox->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -360), Qt::NoButton,
+        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(e->itemBox, &wheel);
+    QCOMPARE(w.cursor().state(), TableCursor::State::Browse);
+    QVERIFY(w.grid()->verticalScrollBar()->value() > 0);
     w.grid()->verticalScrollBar()->setValue(10);
     QCOMPARE(e->shownEditor(), nullptr); // its row is out of view
     w.grid()->verticalScrollBar()->setValue(0);
@@ -400,26 +407,47 @@ void TestGridEditors::modeSwitchAndDeleteHideEditors()
 
 void TestGridEditors::pendingFullEditSavedBeforeSearch_data()
 {
+    QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("yes");
-    QTest::newRow("yes saves") << true;
-    QTest::newRow("no drops") << false;
+    for (const char* command : { "search", "delete result", "write back" }) {
+        QTest::addRow("%s, yes saves", command) << QString::fromLatin1(command) << true;
+        QTest::addRow("%s, no drops", command) << QString::fromLatin1(command) << false;
+    }
 }
 
+// Each of these closes the diary table for a moment: a pending edit of the full list is
+// offered for saving first.
 void TestGridEditors::pendingFullEditSavedBeforeSearch()
 {
+    QFETCH(QString, command);
     QFETCH(bool, yes);
-    Lists w(2);
+    Lists w(2, TWriteDaily_fm::Mode::Search);
+    w.wb->showMode(TWriteDaily_fm::Mode::Write);
     w.click(1, PersonCol);
     Lists::type(w.wb->g_editors->personBox, QStringLiteral("z"));
     w.wb->showMode(TWriteDaily_fm::Mode::Search);
-    w.wb->searchPanel->start_datetimepicker->setDate(QDate(2024, 1, 1));
-    w.wb->searchPanel->end_DateTimePicker->setDate(QDate(2024, 12, 31));
-    w.t.prompts.expectConfirm(Sure, yes);
-    QTest::mouseClick(w.wb->searchPanel->fcImageBtn1, Qt::LeftButton);
+    if (command == QLatin1String("search")) {
+        w.t.prompts.expectConfirm(Sure, yes);
+        QTest::mouseClick(w.wb->searchPanel->fcImageBtn1, Qt::LeftButton);
+        QCOMPARE(w.dm->FoundDaily_tb.value(1, 5).toString(), yes ? QStringLiteral("z") : QString());
+    } else if (command == QLatin1String("delete result")) {
+        w.click(0, TypeCol);
+        w.t.prompts.expectConfirm(QStringLiteral("确实要删除这条记录吗？"), true);
+        w.t.prompts.expectConfirm(Sure, yes);
+        w.wb->N1->trigger();
+        QCOMPARE(w.dm->daily_tb.rowCount(), 1);
+    } else {
+        w.click(0, TypeCol);
+        Lists::type(w.wb->s_editors->typeBox, QStringLiteral("休假"));
+        w.t.prompts.expectConfirm(Sure, true); // the result row
+        w.t.prompts.expectConfirm(Sure, yes); // the diary row pending in the full list
+        w.wb->N13->trigger();
+        QCOMPARE(w.dm->daily_tb.value(0, 2).toString(), QStringLiteral("休假"));
+    }
     DONE(w);
+    const int row = w.dm->daily_tb.rowCount() - 1;
     QCOMPARE(w.dm->daily_tb.state(), TableCursor::State::Browse);
-    QCOMPARE(w.dm->daily_tb.value(1, 5).toString(), yes ? QStringLiteral("z") : QString());
-    QCOMPARE(w.dm->FoundDaily_tb.value(1, 5).toString(), yes ? QStringLiteral("z") : QString());
+    QCOMPARE(w.dm->daily_tb.value(row, 5).toString(), yes ? QStringLiteral("z") : QString());
 }
 
 void TestGridEditors::indicatorShowsTheRowsState()
