@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QtPrintSupport/QPrintDialog>
 
 QtPrompts::QtPrompts(QString title)
     : m_title(std::move(title))
@@ -24,9 +25,9 @@ QWidget* QtPrompts::parentWindow()
     return active && active->isVisible() ? active : nullptr;
 }
 
-void QtPrompts::notice(const QString& text, const QString& caption)
+void QtPrompts::notice(const QString& text, const QString& caption, Icon icon)
 {
-    SkinMessageBox box(captionOr(caption), text, Icon::None, parentWindow());
+    SkinMessageBox box(captionOr(caption), text, icon, parentWindow());
     box.addButton(QStringLiteral("确定"), QDialog::Accepted);
     box.exec();
 }
@@ -87,9 +88,8 @@ QString QtPrompts::folder(const QString& caption, const QString& start)
     return QFileDialog::getExistingDirectory(parentWindow(), caption, start);
 }
 
-void QtPrompts::message(const QString& text, const QString& caption, Icon icon)
+bool QtPrompts::printDialog(QPrinter& printer)
 {
-    QMessageBox box(messageIcon(icon), captionOr(caption), text, QMessageBox::Ok, parentWindow());
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
-    box.exec();
+    QPrintDialog dialog(&printer, parentWindow());
+    return dialog.exec() == QDialog::Accepted;
 }

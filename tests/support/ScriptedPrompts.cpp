@@ -6,8 +6,8 @@ namespace {
 
 const char* kindName(ScriptedPrompts::Kind kind)
 {
-    static const char* names[]
-        = { "notice", "confirm", "error", "input", "password", "password change", "open file", "save file", "folder" };
+    static const char* names[] = { "notice", "confirm", "error", "input", "password", "password change",
+        "open file", "save file", "folder", "print" };
     return names[int(kind)];
 }
 
@@ -63,6 +63,13 @@ void ScriptedPrompts::expectFolder(const QString& answer)
     m_expected.append({ Kind::Folder, {}, true, true, answer });
 }
 
+void ScriptedPrompts::expectPrint(bool accept, PrinterSetup setup)
+{
+    Expectation e { Kind::Print, {}, true, accept };
+    e.printerSetup = std::move(setup);
+    m_expected.append(e);
+}
+
 bool ScriptedPrompts::done() const
 {
     return m_problems.isEmpty() && m_expected.isEmpty();
@@ -105,9 +112,9 @@ std::optional<ScriptedPrompts::Expectation> ScriptedPrompts::take(Record record)
     return m_expected.takeFirst();
 }
 
-void ScriptedPrompts::notice(const QString& text, const QString& caption)
+void ScriptedPrompts::notice(const QString& text, const QString& caption, Icon icon)
 {
-    take({ Kind::Notice, caption, text });
+    take({ Kind::Notice, caption, text, {}, icon });
 }
 
 bool ScriptedPrompts::confirm(const QString& text, const QString& caption, Icon icon)
@@ -165,7 +172,12 @@ QString ScriptedPrompts::folder(const QString& caption, const QString& start)
     return e ? e->answer1 : QString();
 }
 
-void ScriptedPrompts::message(const QString& text, const QString& caption, Icon icon)
+bool ScriptedPrompts::printDialog(QPrinter& printer)
 {
-    take({ Kind::Notice, caption, text, {}, icon });
+    const auto e = take({ Kind::Print, {}, {} });
+    if (!e || !e->accepted)
+        return false;
+    if (e->printerSetup)
+        e->printerSetup(printer);
+    return true;
 }
