@@ -48,11 +48,11 @@ public:
     }
     std::function<void()> duringNotice;
 
-    void notice(const QString& text, const QString& caption) override
+    void notice(const QString& text, const QString& caption, Icon icon) override
     {
         if (duringNotice)
             duringNotice();
-        m_script.notice(text, caption);
+        m_script.notice(text, caption, icon);
     }
     bool confirm(const QString& text, const QString& caption, Icon icon) override
     {
@@ -81,6 +81,7 @@ public:
         return m_script.saveFileName(c, f, x);
     }
     QString folder(const QString& caption, const QString& start) override { return m_script.folder(caption, start); }
+    bool printDialog(QPrinter& printer) override { return m_script.printDialog(printer); }
 
 private:
     ScriptedPrompts& m_script;
