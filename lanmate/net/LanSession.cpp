@@ -212,6 +212,11 @@ bool LanSession::sendChat(const QString& contactName, const QString& targetIP, c
 
 bool LanSession::sendOffer(const QString& path, const QString& targetIP)
 {
+    // One file goes out at a time; the window's disabled send button normally keeps to that.
+    if (m_sending) {
+        ShowError(m_prompts, LanTexts::transferBusy());
+        return false;
+    }
     const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable()) {
         ShowError(m_prompts, LanTexts::notAFile(path));
