@@ -2,8 +2,8 @@
 // ("probe", "chat ADDRESS TEXT", "offer ADDRESS PATH", "raw ADDRESS BYTES", "quit"), answers every question with Yes,
 // saves received files into the folder given as its argument, and prints what its window would show.
 #include "common/Clock.h"
-#include "common/Prompts.h"
 #include "lanmate/net/LanSession.h"
+#include "tests/lanmate/net/YesPrompts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,48 +24,12 @@ void say(const QString& line)
     std::fflush(stdout);
 }
 
-class AnsweringPrompts final : public Prompts
-{
-public:
-    explicit AnsweringPrompts(QString folder)
-        : m_folder(std::move(folder))
-    {
-    }
-    void notice(const QString& text, const QString& caption, Icon) override
-    {
-        say(QStringLiteral("box ") + caption + QLatin1Char(' ') + text);
-    }
-    bool confirm(const QString& text, const QString& caption, Icon) override
-    {
-        say(QStringLiteral("question ") + caption + QLatin1Char(' ') + text);
-        return true;
-    }
-    void error(const QString& text) override { say(QStringLiteral("error ") + text); }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> password(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    std::optional<std::pair<QString, QString>> passwordChange(
-        const QString&, const QString&, const QString&, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override
-    {
-        return QDir(m_folder).filePath(QStringLiteral("typed-name"));
-    }
-    QString folder(const QString&, const QString&) override { return {}; }
-    bool printDialog(QPrinter&) override { return false; }
-
-private:
-    QString m_folder;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    AnsweringPrompts prompts(app.arguments().value(1, QDir::tempPath()));
+    YesPrompts prompts(app.arguments().value(1, QDir::tempPath()), say);
     Clock clock;
     const NetIdentity identity = NetIdentity::detect();
     LanSession session(prompts, clock, identity);
