@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
@@ -122,6 +123,10 @@ bool GridEditors::eventFilter(QObject* watched, QEvent* event)
         return QObject::eventFilter(watched, event);
     }
     switch (event->type()) {
+    case QEvent::KeyPress:
+        if (watched == m_grid && typedIntoEditor(static_cast<QKeyEvent*>(event)))
+            return true;
+        break;
     case QEvent::Hide:
         if (watched == m_grid)
             hideAll();
@@ -134,6 +139,25 @@ bool GridEditors::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+// Characters typed on a cell that has an editor go into the editor, replacing its text, rather
+// than into a search of the grid that would move the row.
+bool GridEditors::typedIntoEditor(QKeyEvent* key)
+{
+    const QString text = key->text();
+    if (text.isEmpty() || !text.at(0).isPrint() || (key->modifiers() & ~Qt::ShiftModifier))
+        return false;
+    const QModelIndex current = m_grid->currentIndex();
+    if (!current.isValid() || roleOfColumn(current.column()) < 0)
+        return false; // the content column opens its cell editor
+    if (QWidget* e = shownEditor()) {
+        e->setFocus();
+        if (auto* box = qobject_cast<DropDownComboBox*>(e))
+            box->lineEdit()->selectAll();
+        QCoreApplication::sendEvent(e, key);
+    }
+    return true;
 }
 
 TableCursor& GridEditors::cursor() const
