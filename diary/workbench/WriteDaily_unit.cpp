@@ -25,7 +25,6 @@
 
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -33,6 +32,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 
 namespace {
@@ -105,10 +105,10 @@ void TWriteDaily_fm::buildFrame()
     searchPanel = new SearchPanel;
     fcOutlookBar1 = new PageBar(this);
     fcOutlookBar1->setGeometry(Pages);
-    WriteDaily_btn = fcOutlookBar1->addPage(QStringLiteral("WriteDaily_btn"),
-        QStringLiteral("写\nD\na\ni\nl\no\nr\na"), writePanel);
-    SearchDaily_btn = fcOutlookBar1->addPage(QStringLiteral("SearchDaily_btn"), QStringLiteral("查\n询\n日\n记"),
-        searchPanel);
+    WriteDaily_btn = fcOutlookBar1->addPage(
+        QStringLiteral("WriteDaily_btn"), QStringLiteral("写\nD\na\ni\nl\no\nr\na"), writePanel);
+    SearchDaily_btn
+        = fcOutlookBar1->addPage(QStringLiteral("SearchDaily_btn"), QStringLiteral("查\n询\n日\n记"), searchPanel);
 
     typeTree = new TypeTree(m_context, this);
     typeTree->setGeometry(LeftColumn);
@@ -159,6 +159,8 @@ QTableView* TWriteDaily_fm::makeGrid(QAbstractItemModel* model)
     for (int column = 0; column < 5; ++column)
         grid->setColumnWidth(column, widths[column]);
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Qt's own cell editors would bypass the cursor's rules.
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return grid;
 }
 
@@ -332,6 +334,8 @@ void TWriteDaily_fm::applyMode(Mode mode)
 {
     m_mode = mode;
     const bool write = mode == Mode::Write;
+    Memo1->hide();
+    m_statusHint->clear(); // its control may be on the page just left
     typeTree->setVisible(write);
     calculatorPanel->setVisible(!write);
     DBGrid1->setVisible(write);
@@ -400,8 +404,10 @@ void TWriteDaily_fm::Sure_img_btnClick()
         return;
     }
     if (m_dm.AddDiary(item->parent()->text(), item->text(), writePanel->Bumen_comx->currentText(),
-            writePanel->Renyuan_comx->currentText(), Memo1->toPlainText(), writePanel->DateTimePicker1->date()))
+            writePanel->Renyuan_comx->currentText(), Memo1->toPlainText(), writePanel->DateTimePicker1->date())) {
         Memo1->clear();
+        Memo1->hide();
+    }
 }
 
 bool TWriteDaily_fm::confirmDelete(const TableCursor& list)
@@ -432,7 +438,8 @@ void TWriteDaily_fm::fcImageBtn1Click()
         s.f_bumenCombox->currentText(), s.f_RenyuanCombox->currentText(), s.f_neirongEdt->text());
     m_dm.SearchDiary(criteria.type, criteria.item, s.f_bumenCombox->currentText(), s.f_RenyuanCombox->currentText(),
         s.f_neirongEdt->text(), s.start_datetimepicker->date(), s.end_DateTimePicker->date(), criteria.code);
-    m_dm.FillFound();
+    if (!m_dm.FillFound())
+        return; // a refused save ends the command; the count stays with the rows shown
     s.fcLabel14->setText(QString::number(m_dm.FoundDaily_tb.rowCount()));
 }
 

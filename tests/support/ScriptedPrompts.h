@@ -20,13 +20,13 @@ public:
     {
         Kind kind;
         QString caption;
-        QString text;       // message, or the prompt of an input box
+        QString text; // message, or the prompt of an input box
         QStringList fields; // pre-filled texts of input and password dialogs
         Icon icon = Icon::None;
     };
 
     // text is compared exactly unless partial is set, then it must be contained.
-    void expectNotice(const QString& text);
+    void expectNotice(const QString& text, bool partial = false);
     void expectConfirm(const QString& text, bool yes);
     void expectError(const QString& text, bool partial = false);
     void expectInput(const QString& prompt, std::optional<QString> answer);
