@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -58,6 +59,8 @@ GridEditors::GridEditors(QTableView* grid, CursorModel& model, QMenu* menu, Edit
 void GridEditors::build(QWidget* window, const QStringList& names)
 {
     dateBox = new DateBox(window);
+    dateBox->setFrame(false);
+    dateBox->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat)); // as the grid shows dates
     typeBox = new DropDownComboBox(window);
     itemBox = new DropDownComboBox(window);
     sourceBox = new DropDownComboBox(window);
@@ -68,6 +71,9 @@ void GridEditors::build(QWidget* window, const QStringList& names)
         e->setObjectName(names.value(role));
         e->hide();
         e->installEventFilter(this);
+        if (auto* box = qobject_cast<QComboBox*>(e))
+            box->setFrame(false); // inside the cell's own lines
+
         withMenu(e);
         if (auto* box = qobject_cast<DropDownComboBox*>(e))
             box->lineEdit()->setValidator(new ByteLimitValidator(layout.columns.at(m_columns[role]).width, box));

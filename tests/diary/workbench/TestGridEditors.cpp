@@ -122,6 +122,8 @@ void TestGridEditors::editorLiesOnItsCell()
         QCOMPARE(e->shownEditor(), editors.at(column));
         QCOMPARE(editors.at(column)->geometry(), w.cellRect(1, column));
         QCOMPARE(editors.at(column)->parentWidget(), w.wb.get());
+        if (column == DateCol)
+            w.shot(mode == TWriteDaily_fm::Mode::Write ? "full-date-editor" : "result-date-editor");
     }
     QCOMPARE(e->dateBox->date(), QDate(2024, 3, 2));
     w.click(2, TypeCol);
