@@ -1,13 +1,26 @@
 // Feeds arbitrary datagrams to the assistant's dispatcher, with every question answered Yes:
 // no datagram may crash it, and prompts must stay bounded.
 #include "common/Clock.h"
+#include "common/QuietPrompts.h"
 #include "lanmate/net/LanSession.h"
-#include "tests/lanmate/net/YesPrompts.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
 namespace {
+
+class YesPrompts final : public QuietPrompts
+{
+public:
+    explicit YesPrompts(QString folder)
+        : m_folder(std::move(folder))
+    {
+    }
+    QString saveFileName(const QString&, const QString&, const QString&) override { return m_folder + "/typed"; }
+
+private:
+    QString m_folder;
+};
 
 struct Fixture
 {

@@ -1,9 +1,10 @@
 // An assistant without a window for the two-host test: it takes commands on standard input
-// ("probe", "chat ADDRESS TEXT", "offer ADDRESS PATH", "raw ADDRESS BYTES", "quit"), answers every question with Yes,
-// saves received files into the folder given as its argument, and prints what its window would show.
+// ("probe", "chat ADDRESS TEXT", "offer ADDRESS PATH", "raw ADDRESS BYTES", "quit"), answers every
+// question with Yes, saves received files into the folder given as its argument, and prints what
+// its window would show.
 #include "common/Clock.h"
+#include "common/QuietPrompts.h"
 #include "lanmate/net/LanSession.h"
-#include "tests/lanmate/net/YesPrompts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,12 +25,38 @@ void say(const QString& line)
     std::fflush(stdout);
 }
 
+class AnsweringPrompts final : public QuietPrompts
+{
+public:
+    explicit AnsweringPrompts(QString folder)
+        : m_folder(std::move(folder))
+    {
+    }
+    void notice(const QString& text, const QString& caption, Icon) override
+    {
+        say(QStringLiteral("box ") + caption + QLatin1Char(' ') + text);
+    }
+    bool confirm(const QString& text, const QString& caption, Icon) override
+    {
+        say(QStringLiteral("question ") + caption + QLatin1Char(' ') + text);
+        return true;
+    }
+    void error(const QString& text) override { say(QStringLiteral("error ") + text); }
+    QString saveFileName(const QString&, const QString&, const QString&) override
+    {
+        return QDir(m_folder).filePath(QStringLiteral("typed-name"));
+    }
+
+private:
+    QString m_folder;
+};
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    YesPrompts prompts(app.arguments().value(1, QDir::tempPath()), say);
+    AnsweringPrompts prompts(app.arguments().value(1, QDir::tempPath()));
     Clock clock;
     const NetIdentity identity = NetIdentity::detect();
     LanSession session(prompts, clock, identity);
