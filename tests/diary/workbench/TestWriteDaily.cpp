@@ -22,14 +22,14 @@
 #include "tests/support/TestMain.h"
 
 #include <QAbstractButton>
-#include <QFocusEvent>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QGroupBox>
-#include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableView>
 
 namespace {
@@ -136,6 +136,10 @@ private slots:
     void deleteResultRowKeepsCount();
     void failingDeleteReachesErrorDisplay();
     void memoHidesOnlyWhenLeftForAnotherControl();
+    void memoHidesWhenTheUserTurnsElsewhere();
+    void refusedSaveAtSearchKeepsTheCount();
+    void gridsOpenNoCellEditor();
+    void pageSwitchDropsTheHint();
     void calendarButtonsAndHints();
     void calculatorOptionsBeforeDropDown();
 };
@@ -202,8 +206,7 @@ void TestWriteDaily::writeWithItemMarked()
     Workbench w;
     w.wb->showMode(TWriteDaily_fm::Mode::Write);
     w.write("工作", "例会", "P", "x", "讨论计划", QDate(2024, 2, 9));
-    QCOMPARE(Workbench::rows(w.dm->daily_tb),
-        QList<Row>({ { "2024-02-09", "工作", "例会", "P", "x", "讨论计划" } }));
+    QCOMPARE(Workbench::rows(w.dm->daily_tb), QList<Row>({ { "2024-02-09", "工作", "例会", "P", "x", "讨论计划" } }));
     QVERIFY(w.wb->Memo1->toPlainText().isEmpty());
     QCOMPARE(w.wb->writePanel->Bumen_comx->currentText(), QStringLiteral("P"));
     QCOMPARE(w.wb->writePanel->Renyuan_comx->currentText(), QStringLiteral("x"));
@@ -294,9 +297,8 @@ void TestWriteDaily::doubleClickMarksAndOpensMemo()
 void TestWriteDaily::sourceRefillsPersonList()
 {
     Workbench w;
-    for (const auto& [source, person] :
-        { std::pair(w.wb->writePanel->Bumen_comx, w.wb->writePanel->Renyuan_comx),
-            std::pair(w.wb->searchPanel->f_bumenCombox, w.wb->searchPanel->f_RenyuanCombox) }) {
+    for (const auto& [source, person] : { std::pair(w.wb->writePanel->Bumen_comx, w.wb->writePanel->Renyuan_comx),
+             std::pair(w.wb->searchPanel->f_bumenCombox, w.wb->searchPanel->f_RenyuanCombox) }) {
         source->showPopup();
         QCOMPARE(source->items(), QStringList({ "P", "Q" }));
         source->hidePopup();
@@ -372,15 +374,42 @@ void TestWriteDaily::search_data()
     QTest::addColumn<QString>("fragment");
     QTest::addColumn<QStringList>("contents");
 
-    QTest::newRow("all empty") << "" << "" << "" << "" << QStringList({ "a", "b", "c", "d" });
-    QTest::newRow("a type") << "会议" << "" << "" << "" << QStringList({ "a", "b" });
-    QTest::newRow("an item with its type") << "例会" << "" << "" << "" << QStringList({ "c" });
-    QTest::newRow("an item of one type") << "评审" << "" << "" << "" << QStringList({ "b" });
-    QTest::newRow("a source alone") << "" << "P" << "" << "" << QStringList({ "a", "c" });
-    QTest::newRow("source and person") << "" << "P" << "y" << "" << QStringList({ "c" });
-    QTest::newRow("a fragment") << "" << "" << "" << "项目" << QStringList({ "b", "d" });
-    QTest::newRow("text matching no node") << "没有" << "" << "" << "" << QStringList({ "a", "b", "c", "d" });
-    QTest::newRow("blanks count") << "" << " " << "" << "" << QStringList();
+    QTest::newRow("all empty") << ""
+                               << ""
+                               << ""
+                               << "" << QStringList({ "a", "b", "c", "d" });
+    QTest::newRow("a type") << "会议"
+                            << ""
+                            << ""
+                            << "" << QStringList({ "a", "b" });
+    QTest::newRow("an item with its type") << "例会"
+                                           << ""
+                                           << ""
+                                           << "" << QStringList({ "c" });
+    QTest::newRow("an item of one type") << "评审"
+                                         << ""
+                                         << ""
+                                         << "" << QStringList({ "b" });
+    QTest::newRow("a source alone") << ""
+                                    << "P"
+                                    << ""
+                                    << "" << QStringList({ "a", "c" });
+    QTest::newRow("source and person") << ""
+                                       << "P"
+                                       << "y"
+                                       << "" << QStringList({ "c" });
+    QTest::newRow("a fragment") << ""
+                                << ""
+                                << ""
+                                << "项目" << QStringList({ "b", "d" });
+    QTest::newRow("text matching no node") << "没有"
+                                           << ""
+                                           << ""
+                                           << "" << QStringList({ "a", "b", "c", "d" });
+    QTest::newRow("blanks count") << ""
+                                  << " "
+                                  << ""
+                                  << "" << QStringList();
 }
 
 void TestWriteDaily::search()
@@ -472,6 +501,86 @@ void TestWriteDaily::memoHidesOnlyWhenLeftForAnotherControl()
     QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
     QCoreApplication::sendEvent(w.wb->Memo1, &out);
     QVERIFY(!w.wb->Memo1->isVisible());
+}
+
+void TestWriteDaily::memoHidesWhenTheUserTurnsElsewhere()
+{
+    Workbench w;
+    w.wb->showMode(TWriteDaily_fm::Mode::Write);
+    const auto open = [&w] {
+        w.wb->Memo1->show();
+        w.wb->Memo1->setFocus();
+    };
+    // A click inside it keeps it; a click on the caption, which takes no focus, hides it.
+    open();
+    w.wb->Memo1->setPlainText(QStringLiteral("草稿"));
+    QTest::mouseClick(w.wb->Memo1->viewport(), Qt::LeftButton);
+    QVERIFY(w.wb->Memo1->isVisible());
+    QTest::mouseClick(w.wb->Shape1, Qt::LeftButton);
+    QVERIFY(!w.wb->Memo1->isVisible());
+    // A page switch by its button hides it, and the text stays.
+    open();
+    QTest::mouseClick(w.wb->SearchDaily_btn, Qt::LeftButton);
+    QVERIFY(!w.wb->Memo1->isVisible());
+    w.wb->showMode(TWriteDaily_fm::Mode::Write);
+    QVERIFY(!w.wb->Memo1->isVisible());
+    QCOMPARE(w.wb->Memo1->toPlainText(), QStringLiteral("草稿"));
+    // A successful write empties and hides it.
+    open();
+    w.write("会议", "例会", "P", "x", "写好了", QDate(2024, 2, 10));
+    QVERIFY(!w.wb->Memo1->isVisible());
+    QVERIFY(w.wb->Memo1->toPlainText().isEmpty());
+    QVERIFY2(w.t.prompts.done(), qPrintable(w.t.prompts.problems()));
+}
+
+void TestWriteDaily::refusedSaveAtSearchKeepsTheCount()
+{
+    Workbench w;
+    w.write("会议", "例会", "P", "x", "a", QDate(2024, 2, 10));
+    w.write("会议", "评审", "P", "x", "b", QDate(2024, 2, 10));
+    w.wb->showMode(TWriteDaily_fm::Mode::Search);
+    QTest::mouseClick(w.wb->searchPanel->fcImageBtn1, Qt::LeftButton);
+    QCOMPARE(w.wb->searchPanel->fcLabel14->text(), QStringLiteral("2"));
+    // A delete leaves the count as the search gave it.
+    w.t.prompts.expectConfirm(QStringLiteral("确实要删除这条记录吗？"), true);
+    QTest::mouseClick(w.wb->searchPanel->fcImageBtn5, Qt::LeftButton);
+    QCOMPARE(w.dm->FoundDaily_tb.rowCount(), 1);
+    QVERIFY(w.dm->FoundDaily_tb.edit());
+    QVERIFY(w.dm->FoundDaily_tb.setField("Neirong", "改"));
+    w.wb->searchPanel->f_neirongEdt->setText(QStringLiteral("a"));
+    w.t.prompts.expectConfirm(QStringLiteral("你确定吗？"), false);
+    QTest::mouseClick(w.wb->searchPanel->fcImageBtn1, Qt::LeftButton);
+    QCOMPARE(w.dm->FoundDaily_tb.rowCount(), 1);
+    QCOMPARE(w.wb->searchPanel->fcLabel14->text(), QStringLiteral("2"));
+    w.dm->FoundDaily_tb.cancel();
+    QVERIFY2(w.t.prompts.done(), qPrintable(w.t.prompts.problems()));
+}
+
+void TestWriteDaily::gridsOpenNoCellEditor()
+{
+    Workbench w;
+    w.write("会议", "例会", "P", "x", "a", QDate(2024, 2, 10));
+    w.wb->showMode(TWriteDaily_fm::Mode::Write);
+    QTableView* grid = w.wb->DBGrid1;
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(0, 0));
+    QTest::keyClick(grid, Qt::Key_A);
+    QTest::keyClick(grid, Qt::Key_F2);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->currentIndex()).center());
+    QVERIFY(!grid->indexWidget(grid->currentIndex()));
+    QVERIFY(!grid->findChild<QLineEdit*>());
+    QVERIFY2(w.t.prompts.done(), qPrintable(w.t.prompts.problems()));
+}
+
+void TestWriteDaily::pageSwitchDropsTheHint()
+{
+    Workbench w;
+    w.wb->showMode(TWriteDaily_fm::Mode::Write);
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(w.wb->writePanel->dateLabel, &enter);
+    QCOMPARE(w.wb->statusText(1), QStringLiteral("输入日记的日期"));
+    QTest::mouseClick(w.wb->SearchDaily_btn, Qt::LeftButton);
+    QCOMPARE(w.wb->statusText(1), QString());
 }
 
 void TestWriteDaily::calendarButtonsAndHints()
