@@ -22,14 +22,14 @@
 #include "tests/support/TestMain.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QFocusEvent>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTableView>
 
 namespace {
@@ -206,7 +206,8 @@ void TestWriteDaily::writeWithItemMarked()
     Workbench w;
     w.wb->showMode(TWriteDaily_fm::Mode::Write);
     w.write("工作", "例会", "P", "x", "讨论计划", QDate(2024, 2, 9));
-    QCOMPARE(Workbench::rows(w.dm->daily_tb), QList<Row>({ { "2024-02-09", "工作", "例会", "P", "x", "讨论计划" } }));
+    QCOMPARE(Workbench::rows(w.dm->daily_tb),
+        QList<Row>({ { "2024-02-09", "工作", "例会", "P", "x", "讨论计划" } }));
     QVERIFY(w.wb->Memo1->toPlainText().isEmpty());
     QCOMPARE(w.wb->writePanel->Bumen_comx->currentText(), QStringLiteral("P"));
     QCOMPARE(w.wb->writePanel->Renyuan_comx->currentText(), QStringLiteral("x"));
@@ -297,8 +298,9 @@ void TestWriteDaily::doubleClickMarksAndOpensMemo()
 void TestWriteDaily::sourceRefillsPersonList()
 {
     Workbench w;
-    for (const auto& [source, person] : { std::pair(w.wb->writePanel->Bumen_comx, w.wb->writePanel->Renyuan_comx),
-             std::pair(w.wb->searchPanel->f_bumenCombox, w.wb->searchPanel->f_RenyuanCombox) }) {
+    for (const auto& [source, person] :
+        { std::pair(w.wb->writePanel->Bumen_comx, w.wb->writePanel->Renyuan_comx),
+            std::pair(w.wb->searchPanel->f_bumenCombox, w.wb->searchPanel->f_RenyuanCombox) }) {
         source->showPopup();
         QCOMPARE(source->items(), QStringList({ "P", "Q" }));
         source->hidePopup();
@@ -374,42 +376,15 @@ void TestWriteDaily::search_data()
     QTest::addColumn<QString>("fragment");
     QTest::addColumn<QStringList>("contents");
 
-    QTest::newRow("all empty") << ""
-                               << ""
-                               << ""
-                               << "" << QStringList({ "a", "b", "c", "d" });
-    QTest::newRow("a type") << "会议"
-                            << ""
-                            << ""
-                            << "" << QStringList({ "a", "b" });
-    QTest::newRow("an item with its type") << "例会"
-                                           << ""
-                                           << ""
-                                           << "" << QStringList({ "c" });
-    QTest::newRow("an item of one type") << "评审"
-                                         << ""
-                                         << ""
-                                         << "" << QStringList({ "b" });
-    QTest::newRow("a source alone") << ""
-                                    << "P"
-                                    << ""
-                                    << "" << QStringList({ "a", "c" });
-    QTest::newRow("source and person") << ""
-                                       << "P"
-                                       << "y"
-                                       << "" << QStringList({ "c" });
-    QTest::newRow("a fragment") << ""
-                                << ""
-                                << ""
-                                << "项目" << QStringList({ "b", "d" });
-    QTest::newRow("text matching no node") << "没有"
-                                           << ""
-                                           << ""
-                                           << "" << QStringList({ "a", "b", "c", "d" });
-    QTest::newRow("blanks count") << ""
-                                  << " "
-                                  << ""
-                                  << "" << QStringList();
+    QTest::newRow("all empty") << "" << "" << "" << "" << QStringList({ "a", "b", "c", "d" });
+    QTest::newRow("a type") << "会议" << "" << "" << "" << QStringList({ "a", "b" });
+    QTest::newRow("an item with its type") << "例会" << "" << "" << "" << QStringList({ "c" });
+    QTest::newRow("an item of one type") << "评审" << "" << "" << "" << QStringList({ "b" });
+    QTest::newRow("a source alone") << "" << "P" << "" << "" << QStringList({ "a", "c" });
+    QTest::newRow("source and person") << "" << "P" << "y" << "" << QStringList({ "c" });
+    QTest::newRow("a fragment") << "" << "" << "" << "项目" << QStringList({ "b", "d" });
+    QTest::newRow("text matching no node") << "没有" << "" << "" << "" << QStringList({ "a", "b", "c", "d" });
+    QTest::newRow("blanks count") << "" << " " << "" << "" << QStringList();
 }
 
 void TestWriteDaily::search()
