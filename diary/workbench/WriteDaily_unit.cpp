@@ -23,6 +23,7 @@
 
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -30,7 +31,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableView>
 
 namespace {
@@ -101,10 +101,10 @@ void TWriteDaily_fm::buildFrame()
     searchPanel = new SearchPanel;
     fcOutlookBar1 = new PageBar(this);
     fcOutlookBar1->setGeometry(Pages);
-    WriteDaily_btn = fcOutlookBar1->addPage(
-        QStringLiteral("WriteDaily_btn"), QStringLiteral("写\nD\na\ni\nl\no\nr\na"), writePanel);
-    SearchDaily_btn
-        = fcOutlookBar1->addPage(QStringLiteral("SearchDaily_btn"), QStringLiteral("查\n询\n日\n记"), searchPanel);
+    WriteDaily_btn = fcOutlookBar1->addPage(QStringLiteral("WriteDaily_btn"),
+        QStringLiteral("写\nD\na\ni\nl\no\nr\na"), writePanel);
+    SearchDaily_btn = fcOutlookBar1->addPage(QStringLiteral("SearchDaily_btn"), QStringLiteral("查\n询\n日\n记"),
+        searchPanel);
 
     typeTree = new TypeTree(m_context, this);
     typeTree->setGeometry(LeftColumn);

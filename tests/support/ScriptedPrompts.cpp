@@ -6,8 +6,8 @@ namespace {
 
 const char* kindName(ScriptedPrompts::Kind kind)
 {
-    static const char* names[]
-        = { "notice", "confirm", "error", "input", "password", "password change", "open file", "save file", "folder" };
+    static const char* names[] = { "notice", "confirm", "error", "input", "password", "password change",
+        "open file", "save file", "folder" };
     return names[int(kind)];
 }
 
@@ -93,9 +93,9 @@ std::optional<ScriptedPrompts::Expectation> ScriptedPrompts::take(Record record)
         const Expectation& e = m_expected.constFirst();
         const bool textMatches = e.partial ? record.text.contains(e.text) : record.text == e.text;
         if (e.kind != record.kind || !textMatches)
-            problem
-                = QStringLiteral("expected %1 \"%2\", got %3 \"%4\"")
-                      .arg(QLatin1String(kindName(e.kind)), e.text, QLatin1String(kindName(record.kind)), record.text);
+            problem = QStringLiteral("expected %1 \"%2\", got %3 \"%4\"")
+                          .arg(QLatin1String(kindName(e.kind)), e.text, QLatin1String(kindName(record.kind)),
+                              record.text);
     }
     if (!problem.isEmpty()) {
         m_problems.append(problem);
@@ -129,7 +129,8 @@ std::optional<QString> ScriptedPrompts::input(const QString& caption, const QStr
     return e->answer1;
 }
 
-std::optional<QString> ScriptedPrompts::password(const QString& caption, const QString& prompt, const QString& lastText)
+std::optional<QString> ScriptedPrompts::password(const QString& caption, const QString& prompt,
+    const QString& lastText)
 {
     const auto e = take({ Kind::Password, caption, prompt, { lastText } });
     if (!e || !e->accepted)
@@ -140,8 +141,7 @@ std::optional<QString> ScriptedPrompts::password(const QString& caption, const Q
 std::optional<std::pair<QString, QString>> ScriptedPrompts::passwordChange(const QString& caption,
     const QString& oldLabel, const QString& newLabel, const QString& lastOld, const QString& lastNew)
 {
-    const auto e
-        = take({ Kind::PasswordChange, caption, oldLabel + QLatin1Char('|') + newLabel, { lastOld, lastNew } });
+    const auto e = take({ Kind::PasswordChange, caption, oldLabel + QLatin1Char('|') + newLabel, { lastOld, lastNew } });
     if (!e || !e->accepted)
         return std::nullopt;
     return std::make_pair(e->answer1, e->answer2);

@@ -10,24 +10,13 @@
 class ScriptedPrompts final : public Prompts
 {
 public:
-    enum class Kind
-    {
-        Notice,
-        Confirm,
-        Error,
-        Input,
-        Password,
-        PasswordChange,
-        OpenFile,
-        SaveFile,
-        Folder
-    };
+    enum class Kind { Notice, Confirm, Error, Input, Password, PasswordChange, OpenFile, SaveFile, Folder };
 
     struct Record
     {
         Kind kind;
         QString caption;
-        QString text; // message, or the prompt of an input box
+        QString text;       // message, or the prompt of an input box
         QStringList fields; // pre-filled texts of input and password dialogs
         Icon icon = Icon::None;
     };
