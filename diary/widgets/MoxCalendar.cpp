@@ -4,6 +4,7 @@
 #include "diary/widgets/CalendarStep.h"
 #include "diary/widgets/LunarCalendar.h"
 
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -137,10 +138,20 @@ QStringList TMoxCalendar::weekdayNames() const
     return names;
 }
 
+void TMoxCalendar::setMinimumPixelSize(int pixels)
+{
+    if (pixels == m_minimumPixelSize)
+        return;
+    m_minimumPixelSize = pixels;
+    update();
+}
+
 QFont TMoxCalendar::sizedFont(int pointSize, bool bold) const
 {
     QFont sized = font();
     sized.setPointSize(pointSize);
+    if (m_minimumPixelSize > 0 && QFontInfo(sized).pixelSize() < m_minimumPixelSize)
+        sized.setPixelSize(m_minimumPixelSize);
     sized.setBold(bold);
     sized.setStyleStrategy(m_smoothText ? QFont::PreferAntialias : QFont::NoAntialias);
     return sized;

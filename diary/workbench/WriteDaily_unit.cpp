@@ -97,8 +97,8 @@ void TWriteDaily_fm::buildFrame()
     close_img_btn = new ImageButton(ImageButton::Symbol::Close, QStringLiteral("退出本窗口"), this);
     close_img_btn->setGeometry(TitleBar.right() - 30, 4, 26, 24);
 
-    writePanel = new WritePanel;
-    searchPanel = new SearchPanel;
+    writePanel = new WritePanel(m_context.clock);
+    searchPanel = new SearchPanel(m_context.clock);
     fcOutlookBar1 = new PageBar(this);
     fcOutlookBar1->setGeometry(Pages);
     WriteDaily_btn = fcOutlookBar1->addPage(QStringLiteral("WriteDaily_btn"),
