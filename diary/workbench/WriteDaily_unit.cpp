@@ -117,9 +117,12 @@ void TWriteDaily_fm::buildFrame()
     calculatorPanel->setGeometry(LeftColumn.x(), LeftColumn.y() + 234, LeftColumn.width(), LeftColumn.height() - 234);
 
     m_statusDate = new QLabel(this);
-    m_statusDate->setGeometry(StatusBar.x(), StatusBar.y(), 70, StatusBar.height());
+    // Wide enough for the longest weekday line with the panel's frame and indent.
+    const int dateWidth = qMax(70, m_statusDate->fontMetrics().horizontalAdvance(TodayIs + WeekdayName(3)) + 16);
+    m_statusDate->setGeometry(StatusBar.x(), StatusBar.y(), dateWidth, StatusBar.height());
     m_statusHint = new QLabel(this);
-    m_statusHint->setGeometry(StatusBar.x() + 72, StatusBar.y(), StatusBar.width() - 72, StatusBar.height());
+    m_statusHint->setGeometry(
+        StatusBar.x() + dateWidth + 2, StatusBar.y(), StatusBar.width() - dateWidth - 2, StatusBar.height());
     for (QLabel* panel : { m_statusDate, m_statusHint }) {
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);

@@ -79,6 +79,7 @@ private slots:
     void refusedDrops_data();
     void refusedDrops();
     void damagedFileSurvivesAnEdit();
+    void renameEditorIsFramedWithItsTextSelected();
     void dragTakesThePressedNode_data();
     void dragTakesThePressedNode();
     void dropOutsideTheTreeChangesNothing_data();
@@ -383,6 +384,22 @@ void TestBumenRenyuan::damagedFileSurvivesAnEdit()
     QVERIFY(TreeDriver::command(*form->TreeView1, *form->PopupMenu1, u"P"_s, AddSource));
     QVERIFY(t.readFile(File) != damaged);
     QCOMPARE(t.readFile(File + u".damaged-20261210-141502"_s), damaged);
+    QVERIFY2(t.prompts.done(), qPrintable(t.prompts.problems()));
+}
+
+void TestBumenRenyuan::renameEditorIsFramedWithItsTextSelected()
+{
+    TestContext t;
+    Window w(t, { "总部", "-张三" });
+    w.view().setAllExpanded(true);
+    click(w.view(), w.node(u"总部/张三"_s));
+    QTest::keyClick(&w.view(), Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(w.view().indexWidget(w.tree().indexOf(w.node(u"总部/张三"_s))));
+    QVERIFY(editor);
+    QCOMPARE(editor->selectedText(), u"张三"_s);
+    QVERIFY(editor->styleSheet().contains(u"border: 1px solid"_s));
+    QVERIFY(editor->height() >= editor->sizeHint().height());
+    QTest::keyClick(editor, Qt::Key_Escape);
     QVERIFY2(t.prompts.done(), qPrintable(t.prompts.problems()));
 }
 

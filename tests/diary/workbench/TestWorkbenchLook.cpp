@@ -3,12 +3,15 @@
 #include "diary/workbench/DatePopup.h"
 #include "diary/workbench/DeskCalendar.h"
 #include "diary/workbench/ImageButton.h"
+#include "diary/workbench/TreeComboBox.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/TestMain.h"
 
 #include <QDir>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
+#include <QTreeView>
 
 // How the date boxes and the desk calendar show their dates.
 class TestWorkbenchLook : public QObject
@@ -21,6 +24,7 @@ private slots:
     void dateBoxDropsDownTheMonthCalendar_data();
     void dateBoxDropsDownTheMonthCalendar();
     void deskCalendarIsLegible();
+    void treeBoxShowsWholeRows();
 
 private:
     static void saveShot(QWidget* widget, const QString& name);
@@ -106,6 +110,28 @@ void TestWorkbenchLook::deskCalendarIsLegible()
     for (int y = week.top(); y < week.bottom() - 2; ++y)
         for (int x = image.width() - 2; x < image.width(); ++x)
             QCOMPARE(image.pixelColor(x, y), background);
+}
+
+void TestWorkbenchLook::treeBoxShowsWholeRows()
+{
+    TreeComboBox box;
+    box.resize(120, 22);
+    box.show();
+    for (int type = 0; type < 4; ++type) {
+        TreeNode* node = box.tree().addRoot(QStringLiteral("类型%1").arg(type));
+        for (int item = 0; item < 3; ++item)
+            box.tree().addChild(node, QStringLiteral("项目%1").arg(item));
+    }
+    box.dropDown();
+    QTreeView* view = box.view();
+    QVERIFY(view->isVisible());
+    const int rowHeight = view->visualRect(view->model()->index(0, 0)).height();
+    QCOMPARE(view->viewport()->height(), 8 * rowHeight);
+    QVERIFY(!view->horizontalScrollBar()->isVisible());
+    // Scrolling moves by whole rows.
+    view->verticalScrollBar()->setValue(1);
+    QCOMPARE(view->visualRect(view->indexAt(QPoint(2, 1))).top(), 0);
+    view->hide();
 }
 
 DAILORA_TEST_MAIN(TestWorkbenchLook)

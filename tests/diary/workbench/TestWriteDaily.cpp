@@ -140,6 +140,7 @@ private slots:
     void refusedSaveAtSearchKeepsTheCount();
     void gridsOpenNoCellEditor();
     void pageSwitchDropsTheHint();
+    void todayFitsItsPanel();
     void calendarButtonsAndHints();
     void calculatorOptionsBeforeDropDown();
 };
@@ -556,6 +557,22 @@ void TestWriteDaily::pageSwitchDropsTheHint()
     QCOMPARE(w.wb->statusText(1), QStringLiteral("输入日记的日期"));
     QTest::mouseClick(w.wb->SearchDaily_btn, Qt::LeftButton);
     QCOMPARE(w.wb->statusText(1), QString());
+}
+
+void TestWriteDaily::todayFitsItsPanel()
+{
+    Workbench w;
+    w.t.clock.setToday(QDate(2026, 12, 10));
+    w.wb->showMode(TWriteDaily_fm::Mode::Write);
+    QCOMPARE(w.wb->statusText(0), QStringLiteral("今天星期四"));
+    for (const QLabel* panel : w.wb->findChildren<QLabel*>()) {
+        if (panel->text() != w.wb->statusText(0))
+            continue;
+        const int room = panel->contentsRect().width() - 2 * panel->indent();
+        QVERIFY(panel->fontMetrics().horizontalAdvance(panel->text()) <= room);
+        return;
+    }
+    QFAIL("no status panel shows the day");
 }
 
 void TestWriteDaily::calendarButtonsAndHints()
