@@ -506,6 +506,12 @@ void TestWriteDaily::memoHidesWhenTheUserTurnsElsewhere()
     w.write("会议", "例会", "P", "x", "写好了", QDate(2024, 2, 10));
     QVERIFY(!w.wb->Memo1->isVisible());
     QVERIFY(w.wb->Memo1->toPlainText().isEmpty());
+    if (const QString shots = qEnvironmentVariable("DAILORA_SHOT_DIR"); !shots.isEmpty()) {
+        w.wb->grab().save(shots + QStringLiteral("/write-after-write.png"));
+        open();
+        QTest::mouseClick(w.wb->SearchDaily_btn, Qt::LeftButton);
+        w.wb->grab().save(shots + QStringLiteral("/search-after-switch.png"));
+    }
     QVERIFY2(w.t.prompts.done(), qPrintable(w.t.prompts.problems()));
 }
 
