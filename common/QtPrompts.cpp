@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QtPrintSupport/QPrintDialog>
 
 QtPrompts::QtPrompts(QString title)
     : m_title(std::move(title))
@@ -24,9 +25,9 @@ QWidget* QtPrompts::parentWindow()
     return active && active->isVisible() ? active : nullptr;
 }
 
-void QtPrompts::notice(const QString& text, const QString& caption)
+void QtPrompts::notice(const QString& text, const QString& caption, Icon icon)
 {
-    SkinMessageBox box(captionOr(caption), text, Icon::None, parentWindow());
+    SkinMessageBox box(captionOr(caption), text, icon, parentWindow());
     box.addButton(QStringLiteral("确定"), QDialog::Accepted);
     box.exec();
 }
@@ -85,4 +86,10 @@ QString QtPrompts::saveFileName(const QString& caption, const QString& folder, c
 QString QtPrompts::folder(const QString& caption, const QString& start)
 {
     return QFileDialog::getExistingDirectory(parentWindow(), caption, start);
+}
+
+bool QtPrompts::printDialog(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parentWindow());
+    return dialog.exec() == QDialog::Accepted;
 }

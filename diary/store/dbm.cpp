@@ -300,6 +300,8 @@ void TDM::FoundDaily_dsDataChange()
 
 void TDM::withDailyClosed(const std::function<void()>& step)
 {
+    // Closing drops a pending edit: it is offered for saving first, and dropped only on No.
+    daily_tb.post();
     daily_tb.close();
     try {
         step();
