@@ -23,6 +23,7 @@ private slots:
     void dateBoxShowsTheShortFormat();
     void dateBoxDropsDownTheMonthCalendar_data();
     void dateBoxDropsDownTheMonthCalendar();
+    void deskCalendarIsLegible_data();
     void deskCalendarIsLegible();
     void treeBoxShowsWholeRows();
 
@@ -90,26 +91,38 @@ void TestWorkbenchLook::dateBoxDropsDownTheMonthCalendar()
     QCOMPARE(box->findChild<QLineEdit*>()->text(), QStringLiteral("2026/11/3"));
 }
 
+void TestWorkbenchLook::deskCalendarIsLegible_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("Chinese") << QLocale(QLocale::Chinese, QLocale::China);
+    QTest::newRow("English: long names keep the size that fits") << QLocale(QLocale::English);
+}
+
 void TestWorkbenchLook::deskCalendarIsLegible()
 {
+    QFETCH(QLocale, locale);
     DeskCalendar desk(m_clock);
     desk.resize(232, 226); // as the search page shows it
     TMoxCalendar* calendar = desk.MoxCalendar1;
+    calendar->setLocale(locale);
     calendar->setDate(QDate(2026, 12, 10));
     desk.show();
     QVERIFY(QTest::qWaitForWindowExposed(&desk));
     QVERIFY(calendar->SmoothText());
     QCOMPARE(calendar->MinimumPixelSize(), 10);
     const QImage image = calendar->grab().toImage();
-    saveShot(&desk, QStringLiteral("deskcalendar.png"));
+    if (locale.language() == QLocale::Chinese)
+        saveShot(&desk, QStringLiteral("deskcalendar.png"));
 
-    // The weekday names keep off the right edge: the last two columns of the weekday row
-    // hold nothing but the background.
+    // The weekday names keep off each column's edges: the first and last two pixel columns
+    // of every day column in the weekday row hold nothing but the background.
     const QRect week = calendar->layout().WeekRect;
+    const int cell = calendar->layout().CellWidth;
     const QColor background = image.pixelColor(image.width() - 1, week.top());
-    for (int y = week.top(); y < week.bottom() - 2; ++y)
-        for (int x = image.width() - 2; x < image.width(); ++x)
-            QCOMPARE(image.pixelColor(x, y), background);
+    for (int column = 0; column < 7; ++column)
+        for (const int x : { column * cell, column * cell + cell - 1 })
+            for (int y = week.top(); y < week.bottom() - 2; ++y)
+                QCOMPARE(image.pixelColor(x, y), background);
 }
 
 void TestWorkbenchLook::treeBoxShowsWholeRows()
