@@ -18,8 +18,6 @@ public:
     }
     QString saveFileName(const QString&, const QString&, const QString&) override { return m_folder + "/typed"; }
 
-    QString folder(const QString&, const QString&) override { return {}; }
-
 private:
     QString m_folder;
 };
