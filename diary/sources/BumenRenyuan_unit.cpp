@@ -2,6 +2,7 @@
 
 #include "diary/sources/RaisedLabel.h"
 #include "diary/sources/SourcePictures.h"
+#include "diary/toolkit/CloseButton.h"
 #include "diary/trees/NodeTreeView.h"
 #include "diary/trees/TreeLists.h"
 
@@ -45,7 +46,6 @@ const QStringList Instructions {
     u"不能有相同来源及其人员。（按字母排序）"_s,
 };
 
-const QString CloseCaption = u"X"_s;
 const QString CloseHint = u"关闭本窗口"_s;
 const QString TreeHint = u"来源目录表"_s;
 const QString AddSourceCaption = u"添加来源"_s;
@@ -69,16 +69,6 @@ constexpr int LabelTop = 4;
 constexpr int LabelStep = 20;
 constexpr int DragTolerance = 5;
 constexpr qreal CornerRadius = 12;
-
-const QString CloseStyle = uR"(
-QPushButton {
-    color: white; font: bold 13px; border: 1px solid #700000; border-radius: 10px;
-    background: qradialgradient(cx:0.5, cy:0.5, radius:0.6, fx:0.35, fy:0.3, stop:0 #ff9a8a, stop:1 #c80000);
-}
-QPushButton:hover { background: qradialgradient(cx:0.5, cy:0.5, radius:0.6, fx:0.35, fy:0.3,
-    stop:0 #ffc0b0, stop:1 #e01010); }
-QPushButton:pressed { background: #900000; }
-)"_s;
 
 QPainterPath outlinePath(const QRectF& rect)
 {
@@ -126,11 +116,8 @@ void TBumenRenyuan_form::buildLabels()
         *labels[i] = label;
     }
 
-    fcImageBtn1 = new QPushButton(CloseCaption, this);
+    fcImageBtn1 = new CloseButton(CloseHint, this);
     fcImageBtn1->setGeometry(ClosePlace);
-    fcImageBtn1->setToolTip(CloseHint);
-    fcImageBtn1->setStyleSheet(CloseStyle);
-    fcImageBtn1->setCursor(Qt::PointingHandCursor);
     connect(fcImageBtn1, &QPushButton::clicked, this, &TBumenRenyuan_form::fcImageBtn1Click);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/AppContext.h"
-#include "diary/sources/OutlineDrag.h"
+#include "diary/toolkit/OutlineDrag.h"
 #include "diary/store/NodeTree.h"
 #include "diary/trees/TreeEditor.h"
 
