@@ -10,6 +10,7 @@
 #include "diary/store/dbm.h"
 #include "diary/toolkit/ArrowButton.h"
 #include "diary/toolkit/CloseButton.h"
+#include "diary/toolkit/OutlineMover.h"
 #include "diary/toolkit/OutlinedLabel.h"
 #include "diary/widgets/CalendarStep.h"
 #include "diary/widgets/MoxCalendar.h"
@@ -20,7 +21,6 @@
 #include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QRubberBand>
 
 using namespace Qt::StringLiterals;
 using namespace CalendarExport;
@@ -73,11 +73,10 @@ TTongjiForm::TTongjiForm(const AppContext& context, TDM& dm, DocumentOpener& ope
     , m_context(context)
     , m_dm(dm)
     , m_opener(opener)
-    , m_drag(DragTolerance)
-    , m_outline(std::make_unique<QRubberBand>(QRubberBand::Rectangle))
 {
     setObjectName(u"TongjiForm"_s);
     setFixedSize(WindowSize);
+    new OutlineMover(this, DragTolerance);
     setMask(QRegion(outlinePath(rect()).toFillPolygon().toPolygon()));
     buildCaption();
     buildCalendar();
@@ -94,6 +93,7 @@ void TTongjiForm::buildCaption()
     fcLabel1 = new OutlinedLabel(Caption, QColor(Qt::cyan), this);
     QFont font(CaptionFont);
     font.setPixelSize(19);
+    font.setBold(true); // thin strokes would leave only the outline showing
     fcLabel1->setFont(font);
     fcLabel1->setGeometry(CaptionPlace);
 
@@ -313,25 +313,4 @@ void TTongjiForm::paintEvent(QPaintEvent*)
     p.drawRoundedRect(QRectF(MemoPlace).adjusted(-4.5, -4.5, 4.5, 4.5), 6, 6);
     p.setPen(QPen(QColor(150, 205, 240, 120), 1));
     p.drawLine(QPointF(30, 362.5), QPointF(width() - 30, 362.5));
-}
-
-void TTongjiForm::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && !childAt(event->position().toPoint()))
-        m_drag.press(event->globalPosition().toPoint(), pos());
-}
-
-void TTongjiForm::mouseMoveEvent(QMouseEvent* event)
-{
-    if (const auto outline = m_drag.move(event->globalPosition().toPoint())) {
-        m_outline->setGeometry(QRect(*outline, size()));
-        m_outline->show();
-    }
-}
-
-void TTongjiForm::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_outline->hide();
-    if (const auto target = m_drag.release(event->globalPosition().toPoint()))
-        move(*target);
 }

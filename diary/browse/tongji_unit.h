@@ -2,11 +2,9 @@
 
 #include "common/AppContext.h"
 #include "common/DocumentOpener.h"
-#include "diary/toolkit/OutlineDrag.h"
 
 #include <QDate>
 #include <QWidget>
-#include <memory>
 
 class ArrowButton;
 class DocDocument;
@@ -15,7 +13,6 @@ class QAction;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class QRubberBand;
 class TDM;
 class TMoxCalendar;
 
@@ -61,9 +58,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void buildCaption();
@@ -78,6 +72,4 @@ private:
     const AppContext& m_context;
     TDM& m_dm;
     DocumentOpener& m_opener;
-    OutlineDrag m_drag;
-    std::unique_ptr<QRubberBand> m_outline;
 };

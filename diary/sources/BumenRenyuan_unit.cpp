@@ -3,6 +3,7 @@
 #include "diary/sources/RaisedLabel.h"
 #include "diary/sources/SourcePictures.h"
 #include "diary/toolkit/CloseButton.h"
+#include "diary/toolkit/OutlineMover.h"
 #include "diary/trees/NodeTreeView.h"
 #include "diary/trees/TreeLists.h"
 
@@ -11,7 +12,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QRubberBand>
 
 using namespace Qt::StringLiterals;
 
@@ -83,10 +83,9 @@ TBumenRenyuan_form::TBumenRenyuan_form(const AppContext& context, QWidget* paren
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_tree(NodeTree::SortMode::Text)
     , m_editor(m_tree, context.prompts, Texts, NewNodes, context.file(TreeFileName))
-    , m_drag(DragTolerance)
-    , m_outline(std::make_unique<QRubberBand>(QRubberBand::Rectangle))
 {
     setFixedSize(WindowSize);
+    new OutlineMover(this, DragTolerance);
     move(WindowPlace);
     setMask(QRegion(outlinePath(rect()).toFillPolygon().toPolygon()));
     buildLabels();
@@ -250,25 +249,4 @@ void TBumenRenyuan_form::paintEvent(QPaintEvent*)
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(130, 80, 30), 1));
     p.drawRoundedRect(frame, 3, 3);
-}
-
-void TBumenRenyuan_form::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && !childAt(event->position().toPoint()))
-        m_drag.press(event->globalPosition().toPoint(), pos());
-}
-
-void TBumenRenyuan_form::mouseMoveEvent(QMouseEvent* event)
-{
-    if (const auto outline = m_drag.move(event->globalPosition().toPoint())) {
-        m_outline->setGeometry(QRect(*outline, size()));
-        m_outline->show();
-    }
-}
-
-void TBumenRenyuan_form::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_outline->hide();
-    if (const auto target = m_drag.release(event->globalPosition().toPoint()))
-        move(*target);
 }

@@ -6,7 +6,8 @@
 namespace {
 
 const QColor Maroon(128, 0, 0);
-const QColor Lit(176, 32, 32);
+const QColor Glow(196, 60, 50);
+const QColor LitGlow(236, 96, 80);
 const QColor Rim(255, 214, 170);
 
 } // namespace
@@ -50,7 +51,11 @@ void ArrowButton::paintEvent(QPaintEvent*)
         mirror.scale(-1, 1);
         path = mirror.map(path);
     }
+    // Lit from above, so the maroon arrow stands out of a maroon title.
+    QLinearGradient face(0, box.top(), 0, box.bottom());
+    face.setColorAt(0, underMouse() ? LitGlow : Glow);
+    face.setColorAt(1, Maroon);
     p.setPen(QPen(Rim, 1));
-    p.setBrush(underMouse() ? Lit : Maroon);
+    p.setBrush(face);
     p.drawPath(path);
 }

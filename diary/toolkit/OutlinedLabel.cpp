@@ -18,7 +18,7 @@ void OutlinedLabel::paintEvent(QPaintEvent*)
     const QFontMetricsF metrics(font());
     QPainterPath path;
     path.addText(QPointF(1.5, (height() + metrics.ascent() - metrics.descent()) / 2), font(), m_text);
-    p.setPen(QPen(QColor(0, 40, 70), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(QColor(0, 30, 60), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
     p.setPen(Qt::NoPen);
