@@ -1,3 +1,4 @@
+#include "diary/store/SqlTable.h"
 #include "diary/toolkit/ArrowButton.h"
 #include "diary/widgets/MoxCalendar.h"
 #include "tests/diary/browse/BrowseFixture.h"
@@ -40,6 +41,7 @@ private slots:
     void otherWaysOfChangingTheDayKeepTheText_data();
     void otherWaysOfChangingTheDayKeepTheText();
     void doubleClickOnTodayRightAfterOpening();
+    void failedQueryKeepsTheText();
     void showingAgainMovesToTodayAndKeepsText();
     void closeButtonHides();
     void dragByThePicture();
@@ -188,6 +190,18 @@ void TestTongji::doubleClickOnTodayRightAfterOpening()
     // The calendar already shows today, so no change event tells the window the day.
     QTest::mouseDClick(w->MoxCalendar1, Qt::LeftButton, {}, w->MoxCalendar1->CellRectOf(Today).center());
     QCOMPARE(lines(w->Memo2).last(), u"内容：今天的会"_s);
+}
+
+void TestTongji::failedQueryKeepsTheText()
+{
+    f->add(Day, u"会议"_s, u"例会"_s, u"办公室"_s, u"张三"_s, u"周会"_s);
+    doubleClick(Day);
+    const QString shown = w->Memo2->toPlainText();
+    SqlTable::run(TDM::connectionName(), u"ALTER TABLE daily RENAME TO daily_gone"_s);
+    f->t.prompts.expectError(u"daily"_s, true);
+    doubleClick(Day.addDays(1));
+    QCOMPARE(w->Memo2->toPlainText(), shown);
+    SqlTable::run(TDM::connectionName(), u"ALTER TABLE daily_gone RENAME TO daily"_s);
 }
 
 void TestTongji::showingAgainMovesToTodayAndKeepsText()
