@@ -32,6 +32,7 @@ const QByteArray ContentTypes =
     R"(<Default Extension="xml" ContentType="application/xml"/>)"
     R"(<Override PartName="/word/document.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/>)"
     R"(<Override PartName="/word/styles.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml"/>)"
+    R"(<Override PartName="/word/settings.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml"/>)"
     R"(</Types>)";
 
 const QByteArray PackageRels =
@@ -44,7 +45,16 @@ const QByteArray DocumentRels =
     R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
     R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
     R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/>)"
+    R"(<Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/settings" Target="settings.xml"/>)"
     R"(</Relationships>)";
+
+// No wavy underlines under the diary's texts, for this document only: the word processor's
+// own settings stay as the user has them.
+const QByteArray Settings =
+    R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
+    R"(<w:settings xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main">)"
+    R"(<w:hideSpellingErrors/><w:hideGrammaticalErrors/>)"
+    R"(</w:settings>)";
 
 // Single spacing, no space after paragraphs, the default Chinese body font.
 const QByteArray Styles = QString(uR"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
@@ -251,6 +261,7 @@ QByteArray DocxWriter::pack(const DocDocument& document)
         addEntry(zip, u"_rels/.rels"_s, PackageRels);
         addEntry(zip, u"word/_rels/document.xml.rels"_s, DocumentRels);
         addEntry(zip, u"word/styles.xml"_s, Styles);
+        addEntry(zip, u"word/settings.xml"_s, Settings);
         addEntry(zip, u"word/document.xml"_s, documentXml(document));
         zip.close();
         if (zip.getZipError() != 0)

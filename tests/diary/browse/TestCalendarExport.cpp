@@ -47,6 +47,7 @@ private slots:
     void weekTitleAndHeader();
     void weekCellWithEntries();
     void tableGrid();
+    void packageParts();
 
     void filesAreTheUsersOwnAndNeverReplaced();
     void insertedLinesBecomeParagraphs_data();
@@ -295,6 +296,20 @@ void TestCalendarExport::tableGrid()
     QCOMPARE(month.borders, borders);
     QCOMPARE(month.gridColumns.size(), 7);
     QCOMPARE(month.rowHeights, QList<int>(7, 0));
+}
+
+void TestCalendarExport::packageParts()
+{
+    exportWeek(QDate(2004, 12, 8));
+    const QString path = f->opener.paths().first();
+    const QByteArray types = DocxContent::entry(path, u"[Content_Types].xml"_s);
+    for (const char* part : { "/word/document.xml", "/word/styles.xml", "/word/settings.xml" })
+        QVERIFY2(types.contains(part), part);
+    QVERIFY(DocxContent::entry(path, u"_rels/.rels"_s).contains("Target=\"word/document.xml\""));
+    const QByteArray rels = DocxContent::entry(path, u"word/_rels/document.xml.rels"_s);
+    QVERIFY(rels.contains("Target=\"styles.xml\"") && rels.contains("Target=\"settings.xml\""));
+    QVERIFY(DocxContent::entry(path, u"word/styles.xml"_s).contains("w:docDefaults"));
+    QVERIFY(DocxContent::entry(path, u"word/settings.xml"_s).contains("<w:hideSpellingErrors/>"));
 }
 
 void TestCalendarExport::filesAreTheUsersOwnAndNeverReplaced()
