@@ -12,13 +12,13 @@
 #include "diary/toolkit/CloseButton.h"
 #include "diary/toolkit/OutlineMover.h"
 #include "diary/toolkit/OutlinedLabel.h"
+#include "diary/toolkit/WindowSkin.h"
 #include "diary/widgets/CalendarStep.h"
 #include "diary/widgets/MoxCalendar.h"
 
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPointer>
 
@@ -56,15 +56,13 @@ constexpr QRect PreMonPlace(277, 106, 46, 27);
 constexpr QRect NextMonPlace(328, 106, 42, 27);
 constexpr QRect MemoPlace(32, 400, 367, 220);
 constexpr int DragTolerance = 5;
-constexpr qreal CornerRadius = 18;
 const QColor Sea(0, 128, 192);
 
-QPainterPath outlinePath(const QRectF& rect)
-{
-    QPainterPath path;
-    path.addRoundedRect(rect, CornerRadius, CornerRadius);
-    return path;
-}
+const WindowSkin Skin {
+    { { 0, QColor(28, 92, 150) }, { 0.45, QColor(10, 58, 108) }, { 1, QColor(4, 30, 62) } },
+    QColor(150, 205, 240),
+    18,
+};
 
 } // namespace
 
@@ -77,7 +75,7 @@ TTongjiForm::TTongjiForm(const AppContext& context, TDM& dm, DocumentOpener& ope
     setObjectName(u"TongjiForm"_s);
     setFixedSize(WindowSize);
     new OutlineMover(this, DragTolerance);
-    setMask(QRegion(outlinePath(rect()).toFillPolygon().toPolygon()));
+    Skin.shape(*this);
     buildCaption();
     buildCalendar();
     buildMemo();
@@ -293,15 +291,8 @@ void TTongjiForm::showEvent(QShowEvent* event)
 void TTongjiForm::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    Skin.paint(p, *this);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF outline = QRectF(rect()).adjusted(1, 1, -1, -1);
-    QLinearGradient background(0, 0, 0, height());
-    background.setColorAt(0, QColor(28, 92, 150));
-    background.setColorAt(0.45, QColor(10, 58, 108));
-    background.setColorAt(1, QColor(4, 30, 62));
-    p.setPen(QPen(QColor(150, 205, 240), 2));
-    p.setBrush(background);
-    p.drawPath(outlinePath(outline));
 
     // A band behind the caption and sunken frames around the calendar and the text box.
     p.setPen(Qt::NoPen);

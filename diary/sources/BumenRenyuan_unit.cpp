@@ -4,13 +4,13 @@
 #include "diary/sources/SourcePictures.h"
 #include "diary/toolkit/CloseButton.h"
 #include "diary/toolkit/OutlineMover.h"
+#include "diary/toolkit/WindowSkin.h"
 #include "diary/trees/NodeTreeView.h"
 #include "diary/trees/TreeLists.h"
 
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -68,14 +68,12 @@ constexpr QRect ClosePlace(155, 145, 21, 21);
 constexpr int LabelTop = 4;
 constexpr int LabelStep = 20;
 constexpr int DragTolerance = 5;
-constexpr qreal CornerRadius = 12;
 
-QPainterPath outlinePath(const QRectF& rect)
-{
-    QPainterPath path;
-    path.addRoundedRect(rect, CornerRadius, CornerRadius);
-    return path;
-}
+const WindowSkin Skin {
+    { { 0, QColor(255, 246, 214) }, { 0.27, QColor(246, 222, 168) }, { 1, QColor(214, 170, 104) } },
+    QColor(120, 70, 25),
+    12,
+};
 
 } // namespace
 
@@ -87,7 +85,7 @@ TBumenRenyuan_form::TBumenRenyuan_form(const AppContext& context, QWidget* paren
     setFixedSize(WindowSize);
     new OutlineMover(this, DragTolerance);
     move(WindowPlace);
-    setMask(QRegion(outlinePath(rect()).toFillPolygon().toPolygon()));
+    Skin.shape(*this);
     buildLabels();
     buildTree();
     buildMenu();
@@ -230,15 +228,8 @@ void TBumenRenyuan_form::showEvent(QShowEvent* event)
 void TBumenRenyuan_form::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    Skin.paint(p, *this);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF outline = QRectF(rect()).adjusted(1, 1, -1, -1);
-    QLinearGradient background(0, 0, 0, height());
-    background.setColorAt(0, QColor(255, 246, 214));
-    background.setColorAt(0.27, QColor(246, 222, 168));
-    background.setColorAt(1, QColor(214, 170, 104));
-    p.setPen(QPen(QColor(120, 70, 25), 2));
-    p.setBrush(background);
-    p.drawPath(outlinePath(outline));
 
     // A groove under the instructions and a sunken frame around the tree.
     p.setPen(QPen(QColor(190, 140, 80), 1));
