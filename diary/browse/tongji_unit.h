@@ -69,7 +69,7 @@ private:
     void publish(const DocDocument& document, const QString& baseName);
     void reportOpening(const DocumentOpener::Result& result, const QString& path);
 
-    const AppContext& m_context;
+    AppContext m_context;
     TDM& m_dm;
     DocumentOpener& m_opener;
 };
