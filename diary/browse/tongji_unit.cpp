@@ -264,7 +264,7 @@ void TTongjiForm::reportOpening(const DocumentOpener::Result& result, const QStr
     case DocumentOpener::Outcome::Opened:
         return;
     case DocumentOpener::Outcome::NoApplication:
-        m_context.prompts.error(NotInstalled);
+        m_context.prompts.notice(NotInstalled, {}, Prompts::Icon::Critical);
         m_context.prompts.notice(Aborted + Reinstall + SavedAt.arg(path));
         return;
     case DocumentOpener::Outcome::Failed:

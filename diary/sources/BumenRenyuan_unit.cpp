@@ -80,7 +80,7 @@ const WindowSkin Skin {
 TBumenRenyuan_form::TBumenRenyuan_form(const AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_tree(NodeTree::SortMode::Text)
-    , m_editor(m_tree, context.prompts, Texts, NewNodes, context.file(TreeFileName))
+    , m_editor(m_tree, context.prompts, context.clock, Texts, NewNodes, context.file(TreeFileName))
 {
     setFixedSize(WindowSize);
     new OutlineMover(this, DragTolerance);

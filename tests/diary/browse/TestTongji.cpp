@@ -261,9 +261,10 @@ void TestTongji::noApplicationShowsBothBoxesAndKeepsTheFile()
 {
     f->opener.answer({ DocumentOpener::Outcome::NoApplication, u"no method available"_s });
     w->MoxCalendar1->setDate(Day);
-    f->t.prompts.expectError(u"Word程序可能没有安装，或安装存在错误，请检查并安装"_s);
+    f->t.prompts.expectNotice(u"Word程序可能没有安装，或安装存在错误，请检查并安装"_s);
     f->t.prompts.expectNotice(u"Operation aborted需要重新安装WORD程序"_s, true);
     w->N1Click();
+    QCOMPARE(f->t.prompts.records().first().icon, Prompts::Icon::Critical);
     QCOMPARE(f->opener.paths().size(), 1);
     const QString path = f->opener.paths().first();
     QCOMPARE(f->t.prompts.last().text, u"Operation aborted需要重新安装WORD程序\n文档已保存在："_s + path);
@@ -285,7 +286,7 @@ void TestTongji::openerAnswersLater()
     f->opener.answer({ DocumentOpener::Outcome::NoApplication, {} }, true);
     w->Word1Click();
     QVERIFY(f->t.prompts.records().isEmpty());
-    f->t.prompts.expectError(u"Word程序可能没有安装，或安装存在错误，请检查并安装"_s);
+    f->t.prompts.expectNotice(u"Word程序可能没有安装，或安装存在错误，请检查并安装"_s);
     f->t.prompts.expectNotice(u"Operation aborted需要重新安装WORD程序"_s, true);
     f->opener.finish();
 }
