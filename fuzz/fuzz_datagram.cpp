@@ -20,12 +20,6 @@ public:
 
 private:
     QString m_folder;
-}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return m_folder + "/typed"; }
-    QString folder(const QString&, const QString&) override { return {}; }
-
-private:
-    QString m_folder;
 };
 
 struct Fixture
