@@ -31,4 +31,6 @@ public:
     virtual QString openFileName(const QString& caption, const QString& folder, const QString& filter) = 0;
     virtual QString saveFileName(const QString& caption, const QString& folder, const QString& filter) = 0;
     virtual QString folder(const QString& caption, const QString& start) = 0;
+    // Message box with an OK button, its own caption and icon (information, warning, error boxes).
+    virtual void message(const QString& text, const QString& caption, Icon /*icon*/) { notice(text, caption); }
 };

@@ -113,3 +113,10 @@ QString QtPrompts::folder(const QString& caption, const QString& start)
 {
     return QFileDialog::getExistingDirectory(parentWindow(), caption, start);
 }
+
+void QtPrompts::message(const QString& text, const QString& caption, Icon icon)
+{
+    QMessageBox box(messageIcon(icon), captionOr(caption), text, QMessageBox::Ok, parentWindow());
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box.exec();
+}

@@ -20,6 +20,7 @@ public:
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString folder(const QString& caption, const QString& start) override;
+    void message(const QString& text, const QString& caption, Icon icon) override;
 
 private:
     QString captionOr(const QString& caption) const;

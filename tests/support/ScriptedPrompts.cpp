@@ -164,3 +164,8 @@ QString ScriptedPrompts::folder(const QString& caption, const QString& start)
     const auto e = take({ Kind::Folder, caption, {}, { start } });
     return e ? e->answer1 : QString();
 }
+
+void ScriptedPrompts::message(const QString& text, const QString& caption, Icon icon)
+{
+    take({ Kind::Notice, caption, text, {}, icon });
+}

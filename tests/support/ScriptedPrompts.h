@@ -49,6 +49,8 @@ public:
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString folder(const QString& caption, const QString& start) override;
+    // Recorded as a notice, with its caption and icon.
+    void message(const QString& text, const QString& caption, Icon icon) override;
 
 private:
     struct Expectation
