@@ -1,0 +1,333 @@
+// The local server through which the diary closes the assistant, and how the assistant ends.
+#include "common/LanmateContract.h"
+#include "lanmate/chatlog/ChatLogFile.h"
+#include "lanmate/net/LanSession.h"
+#include "lanmate/ui/IPList.h"
+#include "lanmate/ui/LanmateProgram.h"
+#include "lanmate/ui/LocalCloseServer.h"
+#include "lanmate/ui/Main.h"
+#include "tests/support/TestContext.h"
+#include "tests/support/TestMain.h"
+
+#include <QDialog>
+#include <QLocalSocket>
+#include <QSignalSpy>
+#include <QTextEdit>
+#include <functional>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+const QString LogName = QStringLiteral("talkRecords.txt");
+const QString Me = QStringLiteral("127.0.0.1");
+
+NetIdentity loopbackIdentity()
+{
+    NetIdentity id;
+    id.LocalIP = Me;
+    id.LocalName = QStringLiteral("me");
+    id.BroadcastIP = QStringLiteral("127.255.255.255");
+    return id;
+}
+
+LanPorts loopbackPorts(quint16 datagram = 0)
+{
+    return { datagram, 0, QHostAddress(Me) };
+}
+
+// Prompts whose questions and file dialogs are real modal dialogs, left open until something
+// ends them; shown() runs once each is up.
+class ModalPrompts final : public Prompts
+{
+public:
+    std::function<void()> shown;
+    int count = 0;
+
+    void notice(const QString&, const QString&) override { }
+    bool confirm(const QString&, const QString&, Icon) override { return run() == QDialog::Accepted; }
+    void error(const QString& text) override { qWarning("error box: %s", qPrintable(text)); }
+    std::optional<QString> input(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> password(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<std::pair<QString, QString>> passwordChange(
+        const QString&, const QString&, const QString&, const QString&, const QString&) override
+    {
+        return {};
+    }
+    QString openFileName(const QString&, const QString&, const QString&) override
+    {
+        return run() == QDialog::Accepted ? QStringLiteral("/nonexistent/chosen.txt") : QString();
+    }
+    QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override
+    {
+        return openFileName(caption, folder, filter);
+    }
+    QString folder(const QString&, const QString&) override { return {}; }
+
+private:
+    int run()
+    {
+        ++count;
+        QDialog dialog;
+        dialog.setModal(true);
+        QTimer::singleShot(0, &dialog, [this] {
+            if (shown)
+                shown();
+        });
+        return dialog.exec();
+    }
+};
+
+// Sends the close request without waiting; the reply is read later.
+void requestClose(QLocalSocket& client, const QString& server)
+{
+    client.connectToServer(server);
+    client.write(LanmateContract::closeRequest());
+    client.flush();
+}
+
+QByteArray replyOf(QLocalSocket& client)
+{
+    QByteArray reply = client.readAll();
+    while (!reply.contains('\n') && client.waitForReadyRead(5000))
+        reply += client.readAll();
+    return reply;
+}
+
+// A socket file with nobody listening, as a killed copy leaves it.
+bool makeStaleSocket(const QString& path)
+{
+    const QByteArray bytes = QFile::encodeName(path);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    if (size_t(bytes.size()) >= sizeof(address.sun_path))
+        return false;
+    memcpy(address.sun_path, bytes.constData(), size_t(bytes.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return bound && QFileInfo::exists(path);
+}
+
+} // namespace
+
+class TestLanmateClose : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void closeRequestSavesLogAndEndsTheProgram();
+    void userCloseSavesLogAndEnds();
+    void closeRequestEndsOpenDialogs_data();
+    void closeRequestEndsOpenDialogs();
+    void closeRequestEndsTheContactList();
+    void otherClientsDoNotClose_data();
+    void otherClientsDoNotClose();
+    void secondCopyWithoutPortsTouchesNothing();
+    void staleSocketIsReplaced();
+    void runningServerIsLeftAlone();
+    void separateTempFoldersDoNotMeet();
+};
+
+void TestLanmateClose::closeRequestSavesLogAndEndsTheProgram()
+{
+    TestContext t;
+    // A plain-text log: after the close it comes back as RTF with the same entries.
+    t.writeFile(LogName, "first\r\n第二\r\n");
+    const QString server = t.file(QStringLiteral("Lanmate.socket"));
+    QLocalSocket client;
+    QTimer::singleShot(0, this, [&] { requestClose(client, server); });
+    auto* app = qobject_cast<Application*>(QCoreApplication::instance());
+    QCOMPARE(runLanmate(*app, t.context, loopbackIdentity(), loopbackPorts(), server), 0);
+
+    QCOMPARE(replyOf(client), LanmateContract::closedReply());
+    QVERIFY(t.readFile(LogName).startsWith("{\\rtf1"));
+    QCOMPARE(ChatLogFile::load(t.file(LogName)).entries, (QStringList { "first", QStringLiteral("第二") }));
+    QVERIFY2(t.prompts.done(), qPrintable(t.prompts.problems()));
+    QVERIFY(!QFileInfo::exists(server));
+}
+
+void TestLanmateClose::userCloseSavesLogAndEnds()
+{
+    TestContext t;
+    ChatLogFile::save(t.file(LogName), {});
+    LanmateProgram program(t.context, loopbackIdentity(), loopbackPorts(), t.file(QStringLiteral("s")));
+    QVERIFY(program.open());
+    program.start();
+    QSignalSpy finished(&program, &LanmateProgram::finished);
+    program.frmMain().appendEntry(QStringLiteral("hello"));
+    program.frmMain().close();
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(ChatLogFile::load(t.file(LogName)).entries, QStringList { QStringLiteral("hello") });
+}
+
+void TestLanmateClose::closeRequestEndsOpenDialogs_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("save the log") << "N2";
+    QTest::newRow("clear the log") << "N3";
+    QTest::newRow("load a log") << "N5";
+}
+
+void TestLanmateClose::closeRequestEndsOpenDialogs()
+{
+    QFETCH(QString, command);
+    TestContext t;
+    ModalPrompts modal;
+    const AppContext context { t.dir.path(), modal, t.clock };
+    ChatLogFile::save(t.file(LogName), { QStringLiteral("old entry") });
+    const QString server = t.file(QStringLiteral("Lanmate.socket"));
+    LanmateProgram program(context, loopbackIdentity(), loopbackPorts(), server);
+    QVERIFY(program.open());
+    program.start();
+    QSignalSpy finished(&program, &LanmateProgram::finished);
+    TfrmMain& w = program.frmMain();
+    w.appendEntry(QStringLiteral("new entry"));
+
+    QLocalSocket client;
+    modal.shown = [&] { requestClose(client, server); };
+    (command == QLatin1String("N2") ? w.N2 : command == QLatin1String("N3") ? w.N3 : w.N5)->trigger();
+
+    QTRY_COMPARE(finished.size(), 1);
+    QCOMPARE(modal.count, 1); // answered No / Cancel: no second dialog followed
+    QCOMPARE(replyOf(client), LanmateContract::closedReply());
+    QCOMPARE(ChatLogFile::load(t.file(LogName)).entries,
+        (QStringList { QStringLiteral("old entry"), QStringLiteral("new entry") }));
+    QVERIFY(!w.isVisible());
+}
+
+void TestLanmateClose::closeRequestEndsTheContactList()
+{
+    TestContext t;
+    ChatLogFile::save(t.file(LogName), {});
+    const QString server = t.file(QStringLiteral("Lanmate.socket"));
+    LanmateProgram program(t.context, loopbackIdentity(), loopbackPorts(), server);
+    QVERIFY(program.open());
+    program.start();
+    QSignalSpy finished(&program, &LanmateProgram::finished);
+    QLocalSocket client;
+    QTimer::singleShot(0, this, [&] {
+        QTRY_VERIFY(program.frmIPList().isVisible());
+        requestClose(client, server);
+    });
+    program.frmMain().SendToButtonClick(); // modal until the request ends it
+    QTRY_COMPARE(finished.size(), 1);
+    QCOMPARE(replyOf(client), LanmateContract::closedReply());
+    QVERIFY(!program.frmIPList().isVisible());
+}
+
+void TestLanmateClose::otherClientsDoNotClose_data()
+{
+    QTest::addColumn<QByteArray>("sent");
+    QTest::newRow("connect only, as the running check does") << QByteArray();
+    QTest::newRow("another line") << QByteArray("quit\n");
+    QTest::newRow("request without its line end") << QByteArray("close");
+    QTest::newRow("long garbage") << QByteArray(200, 'c');
+}
+
+void TestLanmateClose::otherClientsDoNotClose()
+{
+    QFETCH(QByteArray, sent);
+    TestContext t;
+    ChatLogFile::save(t.file(LogName), {});
+    const QString server = t.file(QStringLiteral("Lanmate.socket"));
+    LanmateProgram program(t.context, loopbackIdentity(), loopbackPorts(), server);
+    QVERIFY(program.open());
+    program.start();
+    QSignalSpy finished(&program, &LanmateProgram::finished);
+    {
+        QLocalSocket client;
+        client.connectToServer(server);
+        QVERIFY(client.waitForConnected(1000));
+        client.write(sent);
+        client.flush();
+        QTest::qWait(50);
+    }
+    QTest::qWait(50);
+    QCOMPARE(finished.size(), 0);
+    QVERIFY(program.frmMain().isVisible());
+
+    // The server still answers a real request afterwards.
+    QLocalSocket client;
+    requestClose(client, server);
+    QTRY_COMPARE(finished.size(), 1);
+    QCOMPARE(replyOf(client), LanmateContract::closedReply());
+}
+
+void TestLanmateClose::secondCopyWithoutPortsTouchesNothing()
+{
+    TestContext first;
+    LanmateProgram running(first.context, loopbackIdentity(), loopbackPorts(), first.file(QStringLiteral("s")));
+    QVERIFY(running.open());
+
+    TestContext t;
+    const QString server = t.file(QStringLiteral("Lanmate.socket"));
+    t.prompts.expectError(QStringLiteral("无法打开端口"), true);
+    auto* app = qobject_cast<Application*>(QCoreApplication::instance());
+    QCOMPARE(
+        runLanmate(*app, t.context, loopbackIdentity(), loopbackPorts(running.session().datagramPort()), server), 1);
+    QVERIFY2(t.prompts.done(), qPrintable(t.prompts.problems()));
+    QVERIFY(!QFileInfo::exists(t.file(LogName)));
+    QVERIFY(!QFileInfo::exists(server));
+}
+
+void TestLanmateClose::staleSocketIsReplaced()
+{
+    TestContext t;
+    const QString server = t.file(QStringLiteral("Lanmate.socket"));
+    QVERIFY(makeStaleSocket(server));
+    LocalCloseServer closeServer(server);
+    QVERIFY(closeServer.listen());
+    QSignalSpy requested(&closeServer, &LocalCloseServer::closeRequested);
+    QLocalSocket client;
+    requestClose(client, server);
+    QTRY_COMPARE(requested.size(), 1);
+    closeServer.answerClosed();
+    QCOMPARE(replyOf(client), LanmateContract::closedReply());
+}
+
+void TestLanmateClose::runningServerIsLeftAlone()
+{
+    TestContext t;
+    const QString server = t.file(QStringLiteral("Lanmate.socket"));
+    LocalCloseServer running(server);
+    QVERIFY(running.listen());
+    LocalCloseServer second(server);
+    QVERIFY(!second.listen());
+
+    QSignalSpy requested(&running, &LocalCloseServer::closeRequested);
+    QLocalSocket client;
+    requestClose(client, server);
+    QTRY_COMPARE(requested.size(), 1);
+}
+
+void TestLanmateClose::separateTempFoldersDoNotMeet()
+{
+    TestContext t;
+    const QByteArray saved = qgetenv("TMPDIR");
+    QVERIFY(QDir(t.dir.path()).mkpath(QStringLiteral("a")) && QDir(t.dir.path()).mkpath(QStringLiteral("b")));
+    qputenv("TMPDIR", QFile::encodeName(t.file(QStringLiteral("a"))));
+    LocalCloseServer first(LanmateContract::serverName());
+    const bool firstListens = first.listen();
+    qputenv("TMPDIR", QFile::encodeName(t.file(QStringLiteral("b"))));
+    LocalCloseServer second(LanmateContract::serverName());
+    const bool secondListens = second.listen();
+    QSignalSpy firstRequested(&first, &LocalCloseServer::closeRequested);
+    QSignalSpy secondRequested(&second, &LocalCloseServer::closeRequested);
+    QLocalSocket client;
+    requestClose(client, LanmateContract::serverName()); // under TMPDIR b
+    QTRY_COMPARE(secondRequested.size(), 1);
+    qputenv("TMPDIR", saved);
+    if (saved.isNull())
+        qunsetenv("TMPDIR");
+
+    QVERIFY(firstListens && secondListens);
+    QVERIFY(first.fullServerName() != second.fullServerName());
+    QVERIFY(first.fullServerName().startsWith(t.file(QStringLiteral("a"))));
+    QCOMPARE(firstRequested.size(), 0);
+}
+
+DAILORA_TEST_MAIN(TestLanmateClose)
+#include "TestLanmateClose.moc"
