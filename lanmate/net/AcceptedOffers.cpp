@@ -2,6 +2,8 @@
 
 void AcceptedOffers::add(const QString& peer, const QString& destination)
 {
+    if (m_offers.size() >= limit)
+        m_offers.removeFirst();
     m_offers.append({ peer, destination });
 }
 

@@ -10,6 +10,9 @@
 class AcceptedOffers
 {
 public:
+    // Beyond this many, the oldest acceptance (whose stream never came) is forgotten.
+    static constexpr int limit = 64;
+
     void add(const QString& peer, const QString& destination);
     // Removes and returns the oldest destination accepted from peer.
     std::optional<QString> take(const QString& peer);

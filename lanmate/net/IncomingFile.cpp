@@ -15,6 +15,8 @@ IncomingFile::IncomingFile(QTcpSocket* socket, QString destination, int timeoutM
     , m_file(m_destination)
 {
     m_socket->setParent(this);
+    // Content waits in the kernel, not in memory of ours, when the disk is slower than the network.
+    m_socket->setReadBufferSize(4 * pieceSize);
     // Only the whole file replaces the destination; a partial one never shows up under its name.
     m_file.setDirectWriteFallback(false);
     m_idle.setSingleShot(true);

@@ -17,6 +17,7 @@ namespace {
 
 const QChar quote = QLatin1Char('"');
 const QChar cr = QLatin1Char('\r');
+constexpr qsizetype maxContactsPerRound = 4096;
 
 } // namespace
 
@@ -31,6 +32,9 @@ LanSession::LanSession(Prompts& prompts, Clock& clock, NetIdentity identity, Lan
     , StrmServ([this](const QString& peer) { return m_accepted.take(peer); }, m_ports.stream, m_ports.bindAddress)
     , m_saveFolder(QDir::homePath())
 {
+    const QHostAddress& bind = m_ports.bindAddress;
+    if (bind != QHostAddress::Any && bind != QHostAddress::AnyIPv4 && bind != QHostAddress::AnyIPv6)
+        Strm.setBindAddress(bind);
     connect(&NMUDP, &DatagramEndpoint::dataReceived, this, &LanSession::NMUDPDataReceived);
     connect(&NMUDP, &DatagramEndpoint::dataSent, this, &LanSession::NMUDPDataSend);
     connect(&NMUDP, &DatagramEndpoint::invalidHost, this, &LanSession::NMUDPInvalidHost);
@@ -162,14 +166,11 @@ void LanSession::ProbeReceived(const QString& fromIP)
 void LanSession::ContactReceived(const QByteArray& bytes, const QString& fromIP)
 {
     Datagram::Contact contact = Datagram::parseProbeAnswer(bytes);
-    // A peer whose host name maps to a loopback address reports that; its datagram's source is
-    // where it can be reached.
-    const bool unusable = !NetUnit::isDottedIPv4(contact.address) || QHostAddress(contact.address).isLoopback();
-    if (unusable && !QHostAddress(fromIP).isLoopback())
-        contact.address = fromIP;
+    contact.address = NetUnit::contactAddress(contact.address, fromIP);
     // Every interface broadcast brings its own answer; each peer is listed once per round.
     const QString key = contact.address + QLatin1Char('\n') + contact.name;
-    if (m_roundContacts.contains(key))
+    // Forged answers in bulk cannot grow the list without end.
+    if (m_roundContacts.contains(key) || m_roundContacts.size() >= maxContactsPerRound)
         return;
     m_roundContacts.insert(key);
     emit contactFound(contact.name, contact.address);
@@ -185,8 +186,15 @@ void LanSession::probe()
     for (const QString& broadcast : m_identity.InterfaceBroadcasts)
         if (!targets.contains(broadcast))
             targets.append(broadcast);
+    // On a subnetted network without a default route the class broadcast is unreachable while an
+    // interface broadcast works: only a probe that went nowhere is a failure.
+    auto failures = std::make_shared<int>(0);
+    const int count = int(targets.size());
     for (const QString& target : targets)
-        NMUDP.send(Datagram::probe(), target, [this](const QString& failure) { reportFailure(failure); });
+        NMUDP.send(Datagram::probe(), target, [this, failures, count](const QString& failure) {
+            if (++*failures == count)
+                reportFailure(failure);
+        });
 }
 
 bool LanSession::sendChat(const QString& contactName, const QString& targetIP, const QString& text)
@@ -204,6 +212,11 @@ bool LanSession::sendChat(const QString& contactName, const QString& targetIP, c
 
 bool LanSession::sendOffer(const QString& path, const QString& targetIP)
 {
+    // One file goes out at a time; the window's disabled send button normally keeps to that.
+    if (m_sending) {
+        ShowError(m_prompts, LanTexts::transferBusy());
+        return false;
+    }
     const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable()) {
         ShowError(m_prompts, LanTexts::notAFile(path));
@@ -233,20 +246,20 @@ void LanSession::OfferReceived(const QByteArray& bytes, const QString& fromIP)
     m_queue.post([this, bytes, fromIP] {
         const QString question = QStringLiteral("用户 ") + fromIP + QStringLiteral(" 欲向您传送一文件，相关内容如下：")
             + cr + cr + CodePage::decode(bytes) + cr + cr + QStringLiteral("请问是否同意接收？");
-        bool accept = false;
-        m_offeredName.clear();
+        QString accepted;
         if (m_prompts.confirm(question, LanTexts::offerCaption(), Prompts::Icon::Question)) {
             const QString name = Datagram::offeredName(bytes);
             const QString destination = name.isEmpty() ? QString() : askDestination(name);
             if (name.isEmpty())
                 ShowError(m_prompts, LanTexts::invalidFileName());
             if (!destination.isEmpty()) {
-                m_offeredName = name;
                 m_accepted.add(fromIP, destination);
-                accept = true;
+                accepted = name;
             }
         }
-        NMUDP.send(Datagram::answer(accept), fromIP, [this](const QString& failure) { reportFailure(failure); });
+        m_offeredName = accepted;
+        NMUDP.send(
+            Datagram::answer(!accepted.isEmpty()), fromIP, [this](const QString& failure) { reportFailure(failure); });
     });
 }
 

@@ -86,9 +86,13 @@ signals:
     // A received file was saved: the window empties its file box and contact box.
     void fileReceived(const QString& path);
 
+public:
+    // A datagram arrived: dispatches it by its first bytes. Called by the datagram endpoint;
+    // public so that the dispatcher can be driven without a socket.
+    void NMUDPDataReceived(const QByteArray& bytes, const QString& fromIP);
+
 private:
     // Datagram side.
-    void NMUDPDataReceived(const QByteArray& bytes, const QString& fromIP);
     void NMUDPDataSend();
     void NMUDPInvalidHost();
     void ChatReceived(const QByteArray& bytes);

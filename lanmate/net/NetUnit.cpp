@@ -95,6 +95,13 @@ QString dotted(const QHostAddress& address)
     return isV4 ? QHostAddress(v4).toString() : address.toString();
 }
 
+QString contactAddress(const QString& reported, const QString& source)
+{
+    // A peer whose host name maps to a loopback address (Debian: 127.0.1.1) reports that.
+    const bool unusable = !isDottedIPv4(reported) || QHostAddress(reported).isLoopback();
+    return unusable && !QHostAddress(source).isLoopback() ? source : reported;
+}
+
 bool isDottedIPv4(const QString& text)
 {
     static const QRegularExpression form(QStringLiteral("^\\d{1,3}\\.\\d{1,3}\\.\\d{1,3}\\.\\d{1,3}$"));

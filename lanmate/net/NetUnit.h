@@ -24,6 +24,9 @@ QStringList interfaceBroadcasts();
 // addr as dotted IPv4 text, also for IPv4-mapped IPv6 ("::ffff:a.b.c.d"); other addresses as Qt
 // prints them.
 QString dotted(const QHostAddress& address);
+// Where a probe answer's peer is reached: its reported address, unless that is loopback or not an
+// IPv4 address while the datagram came from elsewhere; then the datagram's source.
+QString contactAddress(const QString& reported, const QString& source);
 // True for "a.b.c.d" with four decimal numbers of at most 255.
 bool isDottedIPv4(const QString& text);
 

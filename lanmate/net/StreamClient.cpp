@@ -22,7 +22,7 @@ StreamClient::StreamClient(quint16 port, QObject* parent)
     m_idle.setInterval(defaultTimeoutMs);
     connect(&m_idle, &QTimer::timeout, this, [this] {
         if (m_connected)
-            fail(LanTexts::noProgress());
+            end(false, LanTexts::noProgress(), false);
         else
             onSocketError();
     });
@@ -43,12 +43,20 @@ void StreamClient::setPort(quint16 port)
     m_port = port;
 }
 
+void StreamClient::setBindAddress(const QHostAddress& address)
+{
+    m_bindAddress = address;
+}
+
 void StreamClient::SendFileStream(const QString& host, const QString& path, qint64 size)
 {
     if (m_busy) {
         emit finished(false, LanTexts::transferBusy());
         return;
     }
+    // A connection still closing after the last transfer is cut off.
+    if (m_socket.state() != QAbstractSocket::UnconnectedState)
+        m_socket.abort();
     m_busy = true;
     m_host = host;
     m_connected = false;
@@ -84,6 +92,8 @@ void StreamClient::SendFileStream(const QString& host, const QString& path, qint
 void StreamClient::connectTo(const QString& address)
 {
     m_idle.start();
+    if (!m_bindAddress.isNull())
+        m_socket.bind(m_bindAddress);
     m_socket.connectToHost(address, m_port);
 }
 
@@ -173,14 +183,18 @@ void StreamClient::fail(const QString& failure)
     end(false, failure);
 }
 
-void StreamClient::end(bool ok, const QString& failure)
+void StreamClient::end(bool ok, const QString& failure, bool graceful)
 {
     if (!m_busy)
         return;
     m_busy = false;
     m_idle.stop();
     m_file.close();
-    if (m_socket.state() != QAbstractSocket::UnconnectedState)
+    // Closing lets the receiver read what was sent and see that the file ended early; a stalled
+    // connection is cut off.
+    if (m_socket.state() == QAbstractSocket::ConnectedState && graceful)
+        m_socket.disconnectFromHost();
+    else if (m_socket.state() != QAbstractSocket::UnconnectedState)
         m_socket.abort();
     emit finished(ok, failure);
 }

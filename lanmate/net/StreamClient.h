@@ -27,6 +27,8 @@ public:
     void setTimeout(int ms);
     // The stream port of the receivers.
     void setPort(quint16 port);
+    // The local address connections leave from; null for the system's choice.
+    void setBindAddress(const QHostAddress& address);
 
 signals:
     void hostResolved();
@@ -51,9 +53,10 @@ private:
     void onSocketError();
     void fill();
     void fail(const QString& failure);
-    void end(bool ok, const QString& failure);
+    void end(bool ok, const QString& failure, bool graceful = true);
 
     quint16 m_port;
+    QHostAddress m_bindAddress;
     QString m_host;
     QTcpSocket m_socket;
     QFile m_file;

@@ -13,9 +13,9 @@ const char* kindName(ScriptedPrompts::Kind kind)
 
 } // namespace
 
-void ScriptedPrompts::expectNotice(const QString& text)
+void ScriptedPrompts::expectNotice(const QString& text, bool partial)
 {
-    m_expected.append({ Kind::Notice, text });
+    m_expected.append({ Kind::Notice, text, partial });
 }
 
 void ScriptedPrompts::expectConfirm(const QString& text, bool yes)

@@ -22,7 +22,7 @@ public:
     };
 
     // text is compared exactly unless partial is set, then it must be contained.
-    void expectNotice(const QString& text);
+    void expectNotice(const QString& text, bool partial = false);
     void expectConfirm(const QString& text, bool yes);
     void expectError(const QString& text, bool partial = false);
     void expectInput(const QString& prompt, std::optional<QString> answer);
