@@ -38,6 +38,7 @@ TfrmIPList::TfrmIPList(QWidget* parent)
     List->setColumnWidth(0, ClientWidth);
     List->setColumnWidth(1, 1);
     List->setRootIsDecorated(false);
+    List->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List->setItemsExpandable(false);
     List->setSelectionMode(QAbstractItemView::SingleSelection);
     List->setSelectionBehavior(QAbstractItemView::SelectRows);

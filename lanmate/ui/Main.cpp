@@ -206,8 +206,12 @@ void TfrmMain::buildLogAndStatus(QWidget* central)
     Gauge->setRange(0, 100);
     Gauge->setValue(0);
     Gauge->setAlignment(Qt::AlignCenter);
-    Gauge->setStyleSheet(QStringLiteral("QProgressBar { border: 1px solid gray; background: white; color: black; }"
-                                        "QProgressBar::chunk { background-color: navy; }"));
+    // Navy bar; the style draws the percentage in the contrasting colour where the bar covers it.
+    QPalette navy = Gauge->palette();
+    navy.setColor(QPalette::Highlight, QColor(0, 0, 128));
+    navy.setColor(QPalette::HighlightedText, Qt::white);
+    navy.setColor(QPalette::Base, Qt::white);
+    Gauge->setPalette(navy);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
