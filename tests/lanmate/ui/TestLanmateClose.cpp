@@ -12,11 +12,14 @@
 #include <QDialog>
 #include <QLocalSocket>
 #include <QSignalSpy>
+#include <QTcpSocket>
 #include <QTextEdit>
+#include <QUdpSocket>
 #include <functional>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -38,15 +41,17 @@ LanPorts loopbackPorts(quint16 datagram = 0)
 }
 
 // Prompts whose questions and file dialogs are real modal dialogs, left open until something
-// ends them; shown() runs once each is up.
+// ends them; shown() runs once each is up, and current is the one open.
 class ModalPrompts final : public Prompts
 {
 public:
     std::function<void()> shown;
     int count = 0;
+    QStringList texts; // the question, or the file dialog's caption, of each dialog shown
+    QDialog* current = nullptr;
 
     void notice(const QString&, const QString&) override { }
-    bool confirm(const QString&, const QString&, Icon) override { return run() == QDialog::Accepted; }
+    bool confirm(const QString& text, const QString&, Icon) override { return run(text) == QDialog::Accepted; }
     void error(const QString& text) override { qWarning("error box: %s", qPrintable(text)); }
     std::optional<QString> input(const QString&, const QString&, const QString&) override { return {}; }
     std::optional<QString> password(const QString&, const QString&, const QString&) override { return {}; }
@@ -55,9 +60,9 @@ public:
     {
         return {};
     }
-    QString openFileName(const QString&, const QString&, const QString&) override
+    QString openFileName(const QString& caption, const QString&, const QString&) override
     {
-        return run() == QDialog::Accepted ? QStringLiteral("/nonexistent/chosen.txt") : QString();
+        return run(caption) == QDialog::Accepted ? QStringLiteral("/nonexistent/chosen.txt") : QString();
     }
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override
     {
@@ -66,16 +71,20 @@ public:
     QString folder(const QString&, const QString&) override { return {}; }
 
 private:
-    int run()
+    int run(const QString& text)
     {
         ++count;
+        texts.append(text);
         QDialog dialog;
         dialog.setModal(true);
+        QDialog* outer = std::exchange(current, &dialog);
         QTimer::singleShot(0, &dialog, [this] {
             if (shown)
                 shown();
         });
-        return dialog.exec();
+        const int result = dialog.exec();
+        current = outer;
+        return result;
     }
 };
 
@@ -123,6 +132,8 @@ private slots:
     void closeRequestEndsOpenDialogs_data();
     void closeRequestEndsOpenDialogs();
     void closeRequestEndsTheContactList();
+    void offerWaitsUntilTheSaveDialogCloses();
+    void closeDuringTransferLeavesNoTemporaryFile();
     void otherClientsDoNotClose_data();
     void otherClientsDoNotClose();
     void secondCopyWithoutPortsTouchesNothing();
@@ -216,6 +227,83 @@ void TestLanmateClose::closeRequestEndsTheContactList()
     QTRY_COMPARE(finished.size(), 1);
     QCOMPARE(replyOf(client), LanmateContract::closedReply());
     QVERIFY(!program.frmIPList().isVisible());
+}
+
+void TestLanmateClose::offerWaitsUntilTheSaveDialogCloses()
+{
+    TestContext t;
+    ModalPrompts modal;
+    const AppContext context { t.dir.path(), modal, t.clock };
+    ChatLogFile::save(t.file(LogName), {});
+    LanmateProgram program(context, loopbackIdentity(), loopbackPorts(), t.file(QStringLiteral("s")));
+    QVERIFY(program.open());
+    program.start();
+
+    QUdpSocket peer;
+    // Answers go to the datagram port of the offer's source address.
+    QVERIFY(peer.bind(QHostAddress(QStringLiteral("127.0.0.3")), program.session().datagramPort()));
+    bool offerMetTheDialog = true;
+    modal.shown = [&] {
+        if (modal.count == 1) {
+            // While the save dialog of the log is open, a file is offered.
+            peer.writeDatagram("C:\\docs\\plan.txt", QHostAddress(Me), program.session().datagramPort());
+            QTest::qWait(200);
+            offerMetTheDialog = modal.count > 1;
+            modal.current->reject();
+        } else {
+            modal.current->reject(); // the offer is declined
+        }
+    };
+    program.frmMain().N2->trigger();
+    QTRY_COMPARE(modal.count, 2);
+    QVERIFY(!offerMetTheDialog);
+    QCOMPARE(modal.texts.at(0), QStringLiteral("设置接收后保存的路径："));
+    QVERIFY(modal.texts.at(1).contains(QStringLiteral("C:\\docs\\plan.txt")));
+    QTRY_VERIFY(peer.hasPendingDatagrams());
+    QByteArray answer(int(peer.pendingDatagramSize()), '\0');
+    peer.readDatagram(answer.data(), answer.size());
+    QCOMPARE(answer, QByteArray("#_0"));
+}
+
+void TestLanmateClose::closeDuringTransferLeavesNoTemporaryFile()
+{
+    TestContext t;
+    ChatLogFile::save(t.file(LogName), {});
+    const QString server = t.file(QStringLiteral("Lanmate.socket"));
+    const QDir received(t.file(QStringLiteral("received")));
+    QVERIFY(received.mkpath(QStringLiteral(".")));
+    auto program = std::make_unique<LanmateProgram>(t.context, loopbackIdentity(), loopbackPorts(), server);
+    QVERIFY(program->open());
+    program->start();
+
+    const QHostAddress peerAddress(QStringLiteral("127.0.0.3"));
+    QUdpSocket peer;
+    QVERIFY(peer.bind(peerAddress, program->session().datagramPort()));
+    t.prompts.expectConfirm(
+        QStringLiteral("用户 127.0.0.3 欲向您传送一文件，相关内容如下：\r\rC:\\plan.txt\r\r请问是否同意接收？"), true);
+    t.prompts.expectSaveFile(received.filePath(QStringLiteral("plan.txt")));
+    peer.writeDatagram("C:\\plan.txt", QHostAddress(Me), program->session().datagramPort());
+    QTRY_VERIFY(peer.hasPendingDatagrams());
+    QByteArray answer(int(peer.pendingDatagramSize()), '\0');
+    peer.readDatagram(answer.data(), answer.size());
+    QCOMPARE(answer, QByteArray("#_1"));
+
+    // Half of the announced content arrives, then the diary asks the assistant to close.
+    QTcpSocket stream;
+    QVERIFY(stream.bind(peerAddress));
+    stream.connectToHost(QHostAddress(Me), program->session().streamPort());
+    QVERIFY(stream.waitForConnected(5000));
+    stream.write("0000      1000" + QByteArray(500, 'x'));
+    QTRY_COMPARE(stream.bytesToWrite(), 0);
+    QTest::qWait(100); // the content is being received (into an unnamed temporary file on Linux)
+    QSignalSpy finished(program.get(), &LanmateProgram::finished);
+    QLocalSocket client;
+    requestClose(client, server);
+    QTRY_COMPARE(finished.size(), 1);
+    QCOMPARE(replyOf(client), LanmateContract::closedReply());
+    program.reset();
+    QCOMPARE(received.entryList(QDir::Files | QDir::Hidden), QStringList());
+    QVERIFY2(t.prompts.done(), qPrintable(t.prompts.problems()));
 }
 
 void TestLanmateClose::otherClientsDoNotClose_data()
