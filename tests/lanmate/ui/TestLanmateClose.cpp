@@ -88,6 +88,16 @@ private:
     }
 };
 
+// An assistant on loopback, its ports open, its log loaded and its window shown.
+std::unique_ptr<LanmateProgram> started(const AppContext& context, const QString& server)
+{
+    auto program = std::make_unique<LanmateProgram>(context, loopbackIdentity(), loopbackPorts(), server);
+    if (!program->open())
+        qFatal("cannot open the assistant's ports");
+    program->start();
+    return program;
+}
+
 // Sends the close request without waiting; the reply is read later.
 void requestClose(QLocalSocket& client, const QString& server)
 {
@@ -164,12 +174,10 @@ void TestLanmateClose::userCloseSavesLogAndEnds()
 {
     TestContext t;
     ChatLogFile::save(t.file(LogName), {});
-    LanmateProgram program(t.context, loopbackIdentity(), loopbackPorts(), t.file(QStringLiteral("s")));
-    QVERIFY(program.open());
-    program.start();
-    QSignalSpy finished(&program, &LanmateProgram::finished);
-    program.frmMain().appendEntry(QStringLiteral("hello"));
-    program.frmMain().close();
+    const auto program = started(t.context, t.file(QStringLiteral("s")));
+    QSignalSpy finished(program.get(), &LanmateProgram::finished);
+    program->frmMain().appendEntry(QStringLiteral("hello"));
+    program->frmMain().close();
     QCOMPARE(finished.size(), 1);
     QCOMPARE(ChatLogFile::load(t.file(LogName)).entries, QStringList { QStringLiteral("hello") });
 }
@@ -190,11 +198,9 @@ void TestLanmateClose::closeRequestEndsOpenDialogs()
     const AppContext context { t.dir.path(), modal, t.clock };
     ChatLogFile::save(t.file(LogName), { QStringLiteral("old entry") });
     const QString server = t.file(QStringLiteral("Lanmate.socket"));
-    LanmateProgram program(context, loopbackIdentity(), loopbackPorts(), server);
-    QVERIFY(program.open());
-    program.start();
-    QSignalSpy finished(&program, &LanmateProgram::finished);
-    TfrmMain& w = program.frmMain();
+    const auto program = started(context, server);
+    QSignalSpy finished(program.get(), &LanmateProgram::finished);
+    TfrmMain& w = program->frmMain();
     w.appendEntry(QStringLiteral("new entry"));
 
     QLocalSocket client;
@@ -214,19 +220,17 @@ void TestLanmateClose::closeRequestEndsTheContactList()
     TestContext t;
     ChatLogFile::save(t.file(LogName), {});
     const QString server = t.file(QStringLiteral("Lanmate.socket"));
-    LanmateProgram program(t.context, loopbackIdentity(), loopbackPorts(), server);
-    QVERIFY(program.open());
-    program.start();
-    QSignalSpy finished(&program, &LanmateProgram::finished);
+    const auto program = started(t.context, server);
+    QSignalSpy finished(program.get(), &LanmateProgram::finished);
     QLocalSocket client;
     QTimer::singleShot(0, this, [&] {
-        QTRY_VERIFY(program.frmIPList().isVisible());
+        QTRY_VERIFY(program->frmIPList().isVisible());
         requestClose(client, server);
     });
-    program.frmMain().SendToButtonClick(); // modal until the request ends it
+    program->frmMain().SendToButtonClick(); // modal until the request ends it
     QTRY_COMPARE(finished.size(), 1);
     QCOMPARE(replyOf(client), LanmateContract::closedReply());
-    QVERIFY(!program.frmIPList().isVisible());
+    QVERIFY(!program->frmIPList().isVisible());
 }
 
 void TestLanmateClose::offerWaitsUntilTheSaveDialogCloses()
@@ -235,18 +239,16 @@ void TestLanmateClose::offerWaitsUntilTheSaveDialogCloses()
     ModalPrompts modal;
     const AppContext context { t.dir.path(), modal, t.clock };
     ChatLogFile::save(t.file(LogName), {});
-    LanmateProgram program(context, loopbackIdentity(), loopbackPorts(), t.file(QStringLiteral("s")));
-    QVERIFY(program.open());
-    program.start();
+    const auto program = started(context, t.file(QStringLiteral("s")));
 
     QUdpSocket peer;
     // Answers go to the datagram port of the offer's source address.
-    QVERIFY(peer.bind(QHostAddress(QStringLiteral("127.0.0.3")), program.session().datagramPort()));
+    QVERIFY(peer.bind(QHostAddress(QStringLiteral("127.0.0.3")), program->session().datagramPort()));
     bool offerMetTheDialog = true;
     modal.shown = [&] {
         if (modal.count == 1) {
             // While the save dialog of the log is open, a file is offered.
-            peer.writeDatagram("C:\\docs\\plan.txt", QHostAddress(Me), program.session().datagramPort());
+            peer.writeDatagram("C:\\docs\\plan.txt", QHostAddress(Me), program->session().datagramPort());
             QTest::qWait(200);
             offerMetTheDialog = modal.count > 1;
             modal.current->reject();
@@ -254,7 +256,7 @@ void TestLanmateClose::offerWaitsUntilTheSaveDialogCloses()
             modal.current->reject(); // the offer is declined
         }
     };
-    program.frmMain().N2->trigger();
+    program->frmMain().N2->trigger();
     QTRY_COMPARE(modal.count, 2);
     QVERIFY(!offerMetTheDialog);
     QCOMPARE(modal.texts.at(0), QStringLiteral("设置接收后保存的路径："));
@@ -272,9 +274,7 @@ void TestLanmateClose::closeDuringTransferLeavesNoTemporaryFile()
     const QString server = t.file(QStringLiteral("Lanmate.socket"));
     const QDir received(t.file(QStringLiteral("received")));
     QVERIFY(received.mkpath(QStringLiteral(".")));
-    auto program = std::make_unique<LanmateProgram>(t.context, loopbackIdentity(), loopbackPorts(), server);
-    QVERIFY(program->open());
-    program->start();
+    auto program = started(t.context, server);
 
     const QHostAddress peerAddress(QStringLiteral("127.0.0.3"));
     QUdpSocket peer;
@@ -321,10 +321,8 @@ void TestLanmateClose::otherClientsDoNotClose()
     TestContext t;
     ChatLogFile::save(t.file(LogName), {});
     const QString server = t.file(QStringLiteral("Lanmate.socket"));
-    LanmateProgram program(t.context, loopbackIdentity(), loopbackPorts(), server);
-    QVERIFY(program.open());
-    program.start();
-    QSignalSpy finished(&program, &LanmateProgram::finished);
+    const auto program = started(t.context, server);
+    QSignalSpy finished(program.get(), &LanmateProgram::finished);
     {
         QLocalSocket client;
         client.connectToServer(server);
@@ -335,7 +333,7 @@ void TestLanmateClose::otherClientsDoNotClose()
     }
     QTest::qWait(50);
     QCOMPARE(finished.size(), 0);
-    QVERIFY(program.frmMain().isVisible());
+    QVERIFY(program->frmMain().isVisible());
 
     // The server still answers a real request afterwards.
     QLocalSocket client;

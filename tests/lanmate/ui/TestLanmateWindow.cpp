@@ -57,6 +57,14 @@ struct Assistant
             qFatal("cannot open the assistant's ports");
     }
     TfrmMain& w() { return program.frmMain(); }
+    // The main window, shown and exposed, so that mouse and keys reach it.
+    TfrmMain& shown()
+    {
+        program.frmMain().show();
+        if (!QTest::qWaitForWindowExposed(&program.frmMain()))
+            qFatal("the main window was not exposed");
+        return program.frmMain();
+    }
 
     TestContext t;
     LanmateProgram program;
@@ -174,9 +182,7 @@ void TestLanmateWindow::clientArea()
 void TestLanmateWindow::modeBoxesExcludeEachOther()
 {
     Assistant a;
-    TfrmMain& w = a.w();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TfrmMain& w = a.shown();
     QVERIFY(w.CheckBox1->isChecked() && !w.CheckBox2->isChecked());
 
     clickCheckBox(w.CheckBox2);
@@ -207,9 +213,7 @@ void TestLanmateWindow::boxesIgnoreInput()
     QFETCH(QString, box);
     QFETCH(QString, how);
     Assistant a;
-    TfrmMain& w = a.w();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TfrmMain& w = a.shown();
     auto* edit = w.findChild<ButtonEdit*>(box);
     edit->setText(QStringLiteral("原来"));
     QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(10, edit->height() / 2));
@@ -258,9 +262,7 @@ void TestLanmateWindow::sendNeedsItsBoxes()
     QFETCH(QString, file);
     QFETCH(QString, error);
     Assistant a;
-    TfrmMain& w = a.w();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TfrmMain& w = a.shown();
     if (!fileMode)
         clickCheckBox(w.CheckBox2);
     if (!contact.isEmpty())
@@ -294,9 +296,7 @@ void TestLanmateWindow::ctrlEnterSendsEnterAddsLine()
     QFETCH(int, modifiers);
     QFETCH(bool, sends);
     Assistant a;
-    TfrmMain& w = a.w();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TfrmMain& w = a.shown();
     clickCheckBox(w.CheckBox2);
     QTest::mouseClick(w.SendStringEdt->viewport(), Qt::LeftButton, {}, QPoint(3, 3));
     QTest::keyClicks(w.SendStringEdt, QStringLiteral("ab"));
