@@ -84,7 +84,7 @@ void LanSession::setTransferTimeout(int ms)
 
 void LanSession::ShowError(Prompts& prompts, const QString& text)
 {
-    prompts.message(text, LanTexts::errorCaption(), Prompts::Icon::Critical);
+    prompts.notice(text, LanTexts::errorCaption(), Prompts::Icon::Critical);
 }
 
 QString LanSession::longTime(const QTime& time)
@@ -134,7 +134,7 @@ void LanSession::NMUDPDataSend()
 void LanSession::NMUDPInvalidHost()
 {
     m_queue.post(
-        [this] { m_prompts.message(LanTexts::invalidHostBox(), LanTexts::infoCaption(), Prompts::Icon::Information); });
+        [this] { m_prompts.notice(LanTexts::invalidHostBox(), LanTexts::infoCaption(), Prompts::Icon::Information); });
 }
 
 void LanSession::reportFailure(const QString& text)
@@ -292,7 +292,7 @@ void LanSession::OfferAnswered(const QByteArray& bytes, const QString& fromIP)
     if (!Datagram::isAccept(bytes)) {
         m_queue.post(
             [this, fromIP] {
-                m_prompts.message(QStringLiteral("用户 ") + fromIP + QStringLiteral(" 不同意接收文件！"),
+                m_prompts.notice(QStringLiteral("用户 ") + fromIP + QStringLiteral(" 不同意接收文件！"),
                     LanTexts::answerCaption(), Prompts::Icon::Warning);
                 setSendEnabled(true);
             },
@@ -302,7 +302,7 @@ void LanSession::OfferAnswered(const QByteArray& bytes, const QString& fromIP)
     m_sending = offer;
     m_queue.post(
         [this, fromIP] {
-            m_prompts.message(QStringLiteral("用户 ") + fromIP + QStringLiteral(" 同意接收文件！"),
+            m_prompts.notice(QStringLiteral("用户 ") + fromIP + QStringLiteral(" 同意接收文件！"),
                 LanTexts::answerCaption(), Prompts::Icon::Information);
             startTransfer(fromIP);
         },
@@ -357,7 +357,7 @@ void LanSession::StrmFinished(bool ok, const QString& failure)
     m_queue.post(
         [this, ok, failure, peer] {
             if (ok)
-                m_prompts.message(QStringLiteral("向用户 ") + peer + QStringLiteral(" 传送文件成功！"),
+                m_prompts.notice(QStringLiteral("向用户 ") + peer + QStringLiteral(" 传送文件成功！"),
                     LanTexts::resultCaption(), Prompts::Icon::Information);
             else if (!failure.isEmpty())
                 m_prompts.error(failure);
@@ -374,7 +374,7 @@ void LanSession::StrmServMSG(const QString& destination)
 {
     m_queue.post(
         [this, destination] {
-            m_prompts.message(LanTexts::fileReceived(), LanTexts::savedCaption(), Prompts::Icon::Information);
+            m_prompts.notice(LanTexts::fileReceived(), LanTexts::savedCaption(), Prompts::Icon::Information);
             emit fileReceived(destination);
             setGauge(0, 0);
             setPanelEnabled(true);
