@@ -11,6 +11,7 @@ class CursorModel;
 class DateBox;
 class DropDownComboBox;
 class Prompts;
+class QKeyEvent;
 class QMenu;
 class QTableView;
 class TableCursor;
@@ -70,6 +71,7 @@ private:
     void withMenu(QWidget* editor);
     // Lays the current column's editor over its cell; refill also sets its value from the row.
     void relay(bool refill);
+    bool typedIntoEditor(QKeyEvent* key);
     void currentCellChanged(const QModelIndex& current);
     void rowValuesChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight);
     void fill(Role role);

@@ -159,7 +159,7 @@ QTableView* TWriteDaily_fm::makeGrid(QAbstractItemModel* model)
     for (int column = 0; column < 5; ++column)
         grid->setColumnWidth(column, widths[column]);
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    // Qt's own cell editors would bypass the cursor's rules.
+    // Cells are edited through the list's GridEditors, which follow the cursor's rules.
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return grid;
 }
