@@ -21,7 +21,7 @@
 #include <QTableView>
 
 GridEditors::GridEditors(QTableView* grid, CursorModel& model, QMenu* menu, EditorLists lists, Prompts& prompts,
-    QWidget* window, const QStringList& names)
+    Clock& clock, QWidget* window, const QStringList& names)
     : QObject(window)
     , m_grid(grid)
     , m_model(model)
@@ -40,7 +40,7 @@ GridEditors::GridEditors(QTableView* grid, CursorModel& model, QMenu* menu, Edit
     m_columns[Person] = layout.indexOf(QStringLiteral("Renyuan"));
     const int content = layout.indexOf(QStringLiteral("Neirong"));
 
-    build(window, names);
+    build(window, clock, names);
     m_delegate = new ContentCellDelegate(content - 1, layout.columns.at(content).width, grid);
     grid->setItemDelegate(m_delegate);
     grid->setEditTriggers(
@@ -56,11 +56,10 @@ GridEditors::GridEditors(QTableView* grid, CursorModel& model, QMenu* menu, Edit
     connectEditors();
 }
 
-void GridEditors::build(QWidget* window, const QStringList& names)
+void GridEditors::build(QWidget* window, Clock& clock, const QStringList& names)
 {
-    dateBox = new DateBox(window);
+    dateBox = new DateBox(clock, window); // in the short date format, as the grid shows dates
     dateBox->setFrame(false);
-    dateBox->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat)); // as the grid shows dates
     typeBox = new DropDownComboBox(window);
     itemBox = new DropDownComboBox(window);
     sourceBox = new DropDownComboBox(window);
