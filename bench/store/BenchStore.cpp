@@ -43,7 +43,7 @@ public:
     }
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString folder(const QString&, const QString&) override { return {}; }
+    QString folder(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 struct Setup

@@ -1,10 +1,14 @@
 #include "diary/shell/DailoraProgram.h"
 
 #include "common/Application.h"
+#include "diary/shell/AboutForm.h"
+#include "diary/shell/DataBackup.h"
+#include "diary/shell/SaveDialog.h"
 #include "diary/shell/SingleInstance.h"
 #include "diary/shell/main.h"
 #include "diary/sources/BumenRenyuan_unit.h"
 #include "diary/store/dbm.h"
+#include "diary/workbench/TypeTree.h"
 #include "diary/workbench/WriteDaily_unit.h"
 
 namespace {
@@ -16,7 +20,8 @@ const QString RunningText = QStringLiteral("非常感谢您的使用");
 } // namespace
 
 DailoraProgram::DailoraProgram(const AppContext& context)
-    : m_mainForm(std::make_unique<TMainForm>(context))
+    : m_context(context)
+    , m_mainForm(std::make_unique<TMainForm>(context))
 {
     m_dm = std::make_unique<TDM>(context);
     SourceLists sources {
@@ -25,12 +30,44 @@ DailoraProgram::DailoraProgram(const AppContext& context)
     };
     m_writeDaily = std::make_unique<TWriteDaily_fm>(context, *m_dm, std::move(sources));
     m_bumenRenyuan = std::make_unique<TBumenRenyuan_form>(context);
-    m_mainForm->attach(m_writeDaily.get(), m_bumenRenyuan.get());
+    m_about = std::make_unique<TAboutForm1>();
+    m_saveDialog = std::make_unique<TSaveDialogForm>();
+
+    DataBackup::Hooks hooks { [this] { closeTables(); }, [this] { reopenTables(); }, [this] { reloadTrees(); } };
+    m_backup = std::make_unique<DataBackup>(context, TDM::connectionName(),
+        QList<TableLayout> { m_dm->daily_tb.layout(), m_dm->FoundDaily_tb.layout() }, std::move(hooks));
+
+    TMainForm::Windows windows;
+    windows.workbench = m_writeDaily.get();
+    windows.sources = m_bumenRenyuan.get();
+    windows.about = m_about.get();
+    windows.backup = m_backup.get();
+    m_mainForm->attach(std::move(windows));
 }
 
 DailoraProgram::~DailoraProgram() = default;
 
-int runDailora(Application& app, const AppContext& context, const QString& lockFolder)
+void DailoraProgram::closeTables()
+{
+    m_dm->daily_tb.close();
+    m_dm->FoundDaily_tb.close();
+}
+
+void DailoraProgram::reopenTables()
+{
+    // The result list stays empty until the next search opens it.
+    reportFailures(m_context.prompts, [&] { m_dm->daily_tb.open(); });
+}
+
+void DailoraProgram::reloadTrees()
+{
+    // Read at once, so that no later save writes the old trees over the restored files.
+    m_bumenRenyuan->FormCreate();
+    m_writeDaily->typeTree->LoadTypeTree();
+}
+
+int runDailora(Application& app, const AppContext& context, const QString& lockFolder,
+    const std::function<void(DailoraProgram&)>& created)
 {
     SingleInstance instance(InstanceName, lockFolder);
     if (!instance.acquire()) {
@@ -45,6 +82,8 @@ int runDailora(Application& app, const AppContext& context, const QString& lockF
         context.prompts.error(failure.message());
         return 1;
     }
+    if (created)
+        created(*program);
     TMainForm& mainForm = program->MainForm();
     QObject::connect(&mainForm, &TMainForm::closed, &app, &QCoreApplication::quit);
     mainForm.show();

@@ -4,7 +4,10 @@
 
 #include <QEventLoop>
 #include <QLocalSocket>
+#include <QProcess>
 #include <QTimer>
+
+#include <csignal>
 
 namespace {
 
@@ -51,4 +54,21 @@ bool LanmateLink::closeAndWait() const
     if (socket.state() == QLocalSocket::ConnectedState)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     return replied;
+}
+
+bool LanmateLink::start(const QString& program)
+{
+    if (isRunning())
+        return false;
+    // Until its window is up the assistant cannot be found; its process still can.
+    if (m_startedPid > 0 && ::kill(pid_t(m_startedPid), 0) == 0)
+        return false;
+    m_startedPid = 0;
+    QProcess process;
+    process.setProgram(program);
+    qint64 pid = 0;
+    if (!process.startDetached(&pid))
+        return false; // a missing or broken assistant simply does not start
+    m_startedPid = pid;
+    return true;
 }

@@ -13,9 +13,9 @@ const char* kindName(ScriptedPrompts::Kind kind)
 
 } // namespace
 
-void ScriptedPrompts::expectNotice(const QString& text)
+void ScriptedPrompts::expectNotice(const QString& text, bool partial)
 {
-    m_expected.append({ Kind::Notice, text });
+    m_expected.append({ Kind::Notice, text, partial });
 }
 
 void ScriptedPrompts::expectConfirm(const QString& text, bool yes)
@@ -61,6 +61,11 @@ void ScriptedPrompts::expectSaveFile(const QString& answer)
 void ScriptedPrompts::expectFolder(const QString& answer)
 {
     m_expected.append({ Kind::Folder, {}, true, true, answer });
+}
+
+void ScriptedPrompts::expectFolder(const QString& prompt, const QString& answer)
+{
+    m_expected.append({ Kind::Folder, prompt, false, true, answer });
 }
 
 bool ScriptedPrompts::done() const
@@ -159,8 +164,8 @@ QString ScriptedPrompts::saveFileName(const QString& caption, const QString& fol
     return e ? e->answer1 : QString();
 }
 
-QString ScriptedPrompts::folder(const QString& caption, const QString& start)
+QString ScriptedPrompts::folder(const QString& caption, const QString& prompt, const QString& start)
 {
-    const auto e = take({ Kind::Folder, caption, {}, { start } });
+    const auto e = take({ Kind::Folder, caption, prompt, { start } });
     return e ? e->answer1 : QString();
 }

@@ -22,7 +22,7 @@ public:
     };
 
     // text is compared exactly unless partial is set, then it must be contained.
-    void expectNotice(const QString& text);
+    void expectNotice(const QString& text, bool partial = false);
     void expectConfirm(const QString& text, bool yes);
     void expectError(const QString& text, bool partial = false);
     void expectInput(const QString& prompt, std::optional<QString> answer);
@@ -31,6 +31,8 @@ public:
     void expectOpenFile(const QString& answer);
     void expectSaveFile(const QString& answer);
     void expectFolder(const QString& answer);
+    // The chooser's prompt is compared exactly; an empty answer cancels.
+    void expectFolder(const QString& prompt, const QString& answer);
 
     const QList<Record>& records() const { return m_records; }
     const Record& last() const { return m_records.constLast(); }
@@ -48,7 +50,7 @@ public:
         const QString& newLabel, const QString& lastOld, const QString& lastNew) override;
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
-    QString folder(const QString& caption, const QString& start) override;
+    QString folder(const QString& caption, const QString& prompt, const QString& start) override;
 
 private:
     struct Expectation
