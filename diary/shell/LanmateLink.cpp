@@ -3,6 +3,7 @@
 #include "common/LanmateContract.h"
 
 #include <QEventLoop>
+#include <QFile>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTimer>
@@ -12,6 +13,19 @@
 namespace {
 
 constexpr int ConnectTimeoutMs = 300;
+
+// A process that exists and has not ended (an ended child nobody reaped still answers kill).
+bool processAlive(qint64 pid)
+{
+    if (pid <= 0 || ::kill(pid_t(pid), 0) != 0)
+        return false;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    const qsizetype end = line.lastIndexOf(')');
+    return end < 0 || line.mid(end + 2, 1) != "Z";
+}
 
 } // namespace
 
@@ -61,7 +75,7 @@ bool LanmateLink::start(const QString& program)
     if (isRunning())
         return false;
     // Until its window is up the assistant cannot be found; its process still can.
-    if (m_startedPid > 0 && ::kill(pid_t(m_startedPid), 0) == 0)
+    if (processAlive(m_startedPid))
         return false;
     m_startedPid = 0;
     QProcess process;

@@ -367,9 +367,10 @@ void TMainForm::paintEvent(QPaintEvent*)
     glow.setColorAt(1, QColor(255, 255, 255, 0));
     painter.fillPath(outline, glow);
 
-    QFont title(QStringLiteral("华文行楷"));
-    title.setPixelSize(24);
+    QFont title(QStringLiteral("Noto Serif CJK SC"));
+    title.setPixelSize(25);
     title.setBold(true);
+    title.setItalic(true);
     painter.setFont(title);
     const QRect titleRect(0, 14, width(), 34);
     painter.setPen(QColor(0, 0, 0, 120));

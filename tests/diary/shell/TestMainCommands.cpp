@@ -7,6 +7,8 @@
 #include "tests/support/TestContext.h"
 #include "tests/support/TestMain.h"
 
+#include <QAbstractButton>
+
 using namespace TreeFileBytes;
 
 class TestMainCommands : public QObject

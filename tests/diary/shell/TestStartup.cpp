@@ -76,7 +76,8 @@ void TestStartup::gate_data()
     QTest::addColumn<QString>("message");
 
     const QString wrong = QStringLiteral("密码输入错误!!!");
-    QTest::newRow("empty built-in, empty entry") << QByteArray() << std::optional<QString>(QString()) << true << QString();
+    QTest::newRow("empty built-in, empty entry")
+        << QByteArray() << std::optional<QString>(QString()) << true << QString();
     QTest::newRow("empty built-in, text entered") << QByteArray() << std::optional<QString>("a") << false << wrong;
     QTest::newRow("exact") << QByteArray("Abc") << std::optional<QString>("Abc") << true << QString();
     QTest::newRow("case differs") << QByteArray("Abc") << std::optional<QString>("abc") << false << wrong;
