@@ -128,6 +128,11 @@ void TSaveDialogForm::openAt(const QString& folder)
         DirectoryListBox1->expand(index);
         DirectoryListBox1->scrollTo(index);
     }
+    showPath();
+}
+
+void TSaveDialogForm::showPath()
+{
     pathLabel->setText(pathLabel->fontMetrics().elidedText(m_folder, Qt::ElideMiddle, pathLabel->width()));
     pathLabel->setToolTip(m_folder);
 }
@@ -149,8 +154,7 @@ void TSaveDialogForm::DirectoryListBox1Change()
     if (!current.isValid())
         return;
     m_folder = m_model->filePath(current);
-    pathLabel->setText(pathLabel->fontMetrics().elidedText(m_folder, Qt::ElideMiddle, pathLabel->width()));
-    pathLabel->setToolTip(m_folder);
+    showPath();
 }
 
 void TSaveDialogForm::paintEvent(QPaintEvent*)

@@ -40,6 +40,8 @@ private:
     void DriveComboBox1Change(int index);
     void DirectoryListBox1Change();
     void showRoot(const QString& root);
+    // The chosen folder's full path above the buttons, shortened in the middle when long.
+    void showPath();
 
     QFileSystemModel* m_model;
     QString m_folder;
