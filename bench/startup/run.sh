@@ -12,7 +12,7 @@ title="密码输入窗口"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DDAILORA_BUILD_BENCH=ON \
     -DDAILORA_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" --target stage bench_store >/dev/null
+cmake --build "$build" --target stage bench_store bench_creation >/dev/null
 
 work=${WORK:-$build/startup-bench}
 mkdir -p "$work"
@@ -35,7 +35,7 @@ for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.
 measure() {
     local folder=$1 start now pid
     start=$(date +%s%N)
-    DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime "$folder/Dailora" >/dev/null 2>&1 &
+    DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime "$folder/Dailora" >"$work/last.log" 2>&1 &
     pid=$!
     until DISPLAY=$display xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
         if ! kill -0 "$pid" 2>/dev/null; then echo "Dailora ended before its password window" >&2; return 1; fi

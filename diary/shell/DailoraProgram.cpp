@@ -23,7 +23,10 @@ DailoraProgram::DailoraProgram(const AppContext& context)
     : m_context(context)
     , m_mainForm(std::make_unique<TMainForm>(context))
 {
-    m_dm = std::make_unique<TDM>(context);
+    // The diary's rows are counted once the password has been accepted, not before.
+    m_dm = std::make_unique<TDM>(context, nullptr, TDM::Open::Later);
+    QObject::connect(m_mainForm.get(), &TMainForm::gatePassed, m_dm.get(),
+        [this] { reportFailures(m_context.prompts, [&] { m_dm->openDiary(); }); });
     SourceLists sources {
         [this] { return m_bumenRenyuan ? m_bumenRenyuan->SourceList() : QStringList(); },
         [this](const QString& source) { return m_bumenRenyuan ? m_bumenRenyuan->PersonList(source) : QStringList(); },

@@ -308,6 +308,7 @@ bool TMainForm::FormShow()
     if (!m_password.matches(*entered))
         return refuseStart(WrongPassword);
     m_passwordPassed = true;
+    emit gatePassed();
     return true;
 }
 

@@ -90,6 +90,8 @@ public:
     void setVisible(bool visible) override;
 
 signals:
+    // The password was accepted; the window is about to show for the first time.
+    void gatePassed();
     // The gate refused or was cancelled: the program ends without writing anything.
     void terminateRequested();
     // The user confirmed the exit and the window has closed.

@@ -78,7 +78,7 @@ void cancelPastEnd(TableCursor& cursor)
 
 } // namespace
 
-TDM::TDM(const AppContext& context, QObject* parent)
+TDM::TDM(const AppContext& context, QObject* parent, Open open)
     : QObject(parent)
     , m_prompts(context.prompts)
     , m_folder(context.programDir)
@@ -104,7 +104,8 @@ TDM::TDM(const AppContext& context, QObject* parent)
         attachTable(m_found.layout());
         // A new run shows no results before its first search.
         m_found.removeAll();
-        daily_tb.open();
+        if (open == Open::Now)
+            daily_tb.open();
         FoundDaily_tb.open();
     } catch (...) {
         releaseConnection();
@@ -115,6 +116,11 @@ TDM::TDM(const AppContext& context, QObject* parent)
 TDM::~TDM()
 {
     releaseConnection();
+}
+
+void TDM::openDiary()
+{
+    daily_tb.open();
 }
 
 QString TDM::connectionName()
