@@ -25,11 +25,12 @@ fi
 cp -f "$build/app/Dailora" "$work/large/Dailora"
 "$build/bench/bench_store" --rows="$rows" --dir="$work/large" --screen >/dev/null
 
-for n in $(seq 90 140); do [ -e "/tmp/.X$n-lock" ] || { display=:$n; break; }; done
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and tells its number.
+Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.05; done
+for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
+display=:$(head -n1 "$work/display")
 
 # Milliseconds from start until the password window is mapped.
 measure() {
