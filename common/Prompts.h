@@ -4,6 +4,8 @@
 #include <optional>
 #include <utility>
 
+class QPrinter;
+
 // Every modal interaction of the programs goes through this interface, so that tests can
 // answer each one and check its caption and text. An empty caption means the program's title.
 class Prompts
@@ -14,7 +16,7 @@ public:
     virtual ~Prompts() = default;
 
     // Plain notice with an OK button.
-    virtual void notice(const QString& text, const QString& caption = {}) = 0;
+    virtual void notice(const QString& text, const QString& caption = {}, Icon icon = Icon::None) = 0;
     // Yes/No question; true for Yes.
     virtual bool confirm(const QString& text, const QString& caption = {}, Icon icon = Icon::Question) = 0;
     // The general error display.
@@ -32,4 +34,6 @@ public:
     virtual QString saveFileName(const QString& caption, const QString& folder, const QString& filter) = 0;
     // Folder chooser with its prompt above the folder tree; start empty for the chooser's own last folder.
     virtual QString folder(const QString& caption, const QString& prompt, const QString& start) = 0;
+    // The system print dialog: fills printer with the user's choice; false when cancelled.
+    virtual bool printDialog(QPrinter& printer) = 0;
 };

@@ -2,32 +2,12 @@
 
 #include "common/PasswordDialog.h"
 
+#include "common/SkinInputDialog.h"
+#include "common/SkinMessageBox.h"
+
 #include <QApplication>
 #include <QFileDialog>
-#include <QInputDialog>
-#include <QMessageBox>
-#include <QPushButton>
-
-namespace {
-
-QMessageBox::Icon messageIcon(Prompts::Icon icon)
-{
-    switch (icon) {
-    case Prompts::Icon::Information:
-        return QMessageBox::Information;
-    case Prompts::Icon::Question:
-        return QMessageBox::Question;
-    case Prompts::Icon::Warning:
-        return QMessageBox::Warning;
-    case Prompts::Icon::Critical:
-        return QMessageBox::Critical;
-    case Prompts::Icon::None:
-        break;
-    }
-    return QMessageBox::NoIcon;
-}
-
-} // namespace
+#include <QtPrintSupport/QPrintDialog>
 
 QtPrompts::QtPrompts(QString title)
     : m_title(std::move(title))
@@ -45,40 +25,34 @@ QWidget* QtPrompts::parentWindow()
     return active && active->isVisible() ? active : nullptr;
 }
 
-void QtPrompts::notice(const QString& text, const QString& caption)
+void QtPrompts::notice(const QString& text, const QString& caption, Icon icon)
 {
-    QMessageBox box(QMessageBox::NoIcon, captionOr(caption), text, QMessageBox::Ok, parentWindow());
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    SkinMessageBox box(captionOr(caption), text, icon, parentWindow());
+    box.addButton(QStringLiteral("确定"), QDialog::Accepted);
     box.exec();
 }
 
 bool QtPrompts::confirm(const QString& text, const QString& caption, Icon icon)
 {
-    QMessageBox box(messageIcon(icon), captionOr(caption), text, QMessageBox::Yes | QMessageBox::No, parentWindow());
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    SkinMessageBox box(captionOr(caption), text, icon, parentWindow());
+    box.addButton(QStringLiteral("是"), QDialog::Accepted);
+    box.addButton(QStringLiteral("否"), QDialog::Rejected);
+    return box.exec() == QDialog::Accepted;
 }
 
 void QtPrompts::error(const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, m_title, text, QMessageBox::Ok, parentWindow());
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    SkinMessageBox box(m_title, text, Icon::Critical, parentWindow());
+    box.addButton(QStringLiteral("确定"), QDialog::Accepted);
     box.exec();
 }
 
 std::optional<QString> QtPrompts::input(const QString& caption, const QString& prompt, const QString& text)
 {
-    QInputDialog dialog(parentWindow());
-    dialog.setWindowTitle(caption);
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(text);
-    dialog.setOkButtonText(QStringLiteral("确定"));
-    dialog.setCancelButtonText(QStringLiteral("取消"));
+    SkinInputDialog dialog(captionOr(caption), prompt, text, parentWindow());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.textValue();
+    return dialog.text();
 }
 
 std::optional<QString> QtPrompts::password(const QString& caption, const QString& prompt, const QString& lastText)
@@ -119,4 +93,10 @@ QString QtPrompts::folder(const QString& caption, const QString& prompt, const Q
 void QtPrompts::setFolderChooser(FolderChooser chooser)
 {
     m_folderChooser = std::move(chooser);
+}
+
+bool QtPrompts::printDialog(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parentWindow());
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -12,7 +12,7 @@ class QtPrompts final : public Prompts
 public:
     explicit QtPrompts(QString title);
 
-    void notice(const QString& text, const QString& caption = {}) override;
+    void notice(const QString& text, const QString& caption = {}, Icon icon = Icon::None) override;
     bool confirm(const QString& text, const QString& caption = {}, Icon icon = Icon::Question) override;
     void error(const QString& text) override;
     std::optional<QString> input(const QString& caption, const QString& prompt, const QString& text = {}) override;
@@ -22,6 +22,7 @@ public:
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString folder(const QString& caption, const QString& prompt, const QString& start) override;
+    bool printDialog(QPrinter& printer) override;
 
     // The program's own folder chooser; without one a plain folder dialog is shown.
     using FolderChooser = std::function<QString(const QString& caption, const QString& prompt, const QString& start)>;

@@ -31,7 +31,7 @@ const QDate kFirstDay(1995, 1, 1);
 class YesPrompts final : public Prompts
 {
 public:
-    void notice(const QString&, const QString&) override { }
+    void notice(const QString&, const QString&, Icon) override { }
     bool confirm(const QString&, const QString&, Icon) override { return true; }
     void error(const QString&) override { }
     std::optional<QString> input(const QString&, const QString&, const QString&) override { return {}; }
@@ -44,6 +44,7 @@ public:
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString folder(const QString&, const QString&, const QString&) override { return {}; }
+    bool printDialog(QPrinter&) override { return false; }
 };
 
 struct Setup

@@ -74,6 +74,10 @@ int runDailora(Application& app, const AppContext& context, const QString& lockF
 {
     SingleInstance instance(InstanceName, lockFolder);
     if (!instance.acquire()) {
+        if (!instance.heldByAnother()) {
+            context.prompts.error(instance.failure());
+            return 1;
+        }
         context.prompts.notice(RunningText, RunningCaption);
         return 0;
     }

@@ -1,5 +1,8 @@
 #include "diary/shell/main.h"
 
+#include "common/Clock.h"
+
+#include "common/AppError.h"
 #include "common/Application.h"
 #include "diary/shell/CommandLabel.h"
 #include "diary/shell/DataBackup.h"
@@ -80,7 +83,8 @@ void TMainForm::FormCreate()
 {
     m_programDir = m_context.programDir;
     m_passwordPassed = false;
-    reportFailures(m_context.prompts, [&] { LoadTreeFile(m_password.tree(), m_context.file(PasswordFile)); });
+    reportFailures(m_context.prompts,
+        [&] { LoadTreeFile(m_password.tree(), m_context.file(PasswordFile), m_context.clock.now()); });
 }
 
 void TMainForm::buildBar()
@@ -323,8 +327,15 @@ void TMainForm::fcLabel2Click()
         m_context.prompts.notice(WrongOldPassword);
         return;
     }
+    // Success is told only once the file holds the new password; a failed save keeps the old one.
+    try {
+        SaveTreeFile(m_password.tree(), m_context.file(PasswordFile));
+    } catch (const AppError& failure) {
+        m_password.change(texts->second, texts->first);
+        m_context.prompts.error(failure.message());
+        return;
+    }
     m_context.prompts.notice(ChangeDone + texts->second);
-    reportFailures(m_context.prompts, [&] { SaveTreeFile(m_password.tree(), m_context.file(PasswordFile)); });
 }
 
 bool TMainForm::FormCloseQuery()

@@ -92,7 +92,7 @@ QPainterPath outlinePath(const QRectF& rect)
 TBumenRenyuan_form::TBumenRenyuan_form(const AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_tree(NodeTree::SortMode::Text)
-    , m_editor(m_tree, context.prompts, Texts, NewNodes, context.file(TreeFileName))
+    , m_editor(m_tree, context.prompts, context.clock, Texts, NewNodes, context.file(TreeFileName))
     , m_drag(DragTolerance)
     , m_outline(std::make_unique<QRubberBand>(QRubberBand::Rectangle))
 {

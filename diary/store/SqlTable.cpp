@@ -50,6 +50,57 @@ QVariant fromStored(TableLayout::Kind kind, const QVariant& value)
     throw AppError(error.text());
 }
 
+const QString kWrongLayout = QStringLiteral("表文件 \"%1\" 中的表 %2 与程序的表结构不符：%3");
+const QString kCannotOpen = QStringLiteral("表文件 \"%1\" 无法打开：%2");
+
+// The column names of the layout's table in its attached file; empty when there is no such table.
+QStringList storedColumns(const QString& connection, const TableLayout& layout)
+{
+    QStringList names;
+    QSqlQuery query = SqlTable::run(
+        connection, QStringLiteral("SELECT name FROM pragma_table_info(?, ?)"), { layout.table, layout.schema() });
+    while (query.next())
+        names.append(query.value(0).toString());
+    return names;
+}
+
+// What differs between the layout and the stored columns, or empty when they agree.
+QString layoutMismatch(const TableLayout& layout, const QStringList& stored)
+{
+    QStringList missing;
+    for (const TableLayout::Column& column : layout.columns)
+        if (!stored.contains(column.name, Qt::CaseInsensitive))
+            missing.append(column.name);
+    QStringList extra;
+    for (const QString& name : stored)
+        if (layout.indexOf(name) < 0)
+            extra.append(name);
+    QStringList problems;
+    if (!missing.isEmpty())
+        problems.append(QStringLiteral("缺少列 ") + missing.join(QStringLiteral(", ")));
+    if (!extra.isEmpty())
+        problems.append(QStringLiteral("多出列 ") + extra.join(QStringLiteral(", ")));
+    return problems.join(QStringLiteral("；"));
+}
+
+void create(const QString& connection, const TableLayout& layout)
+{
+    const QString schema = quoted(layout.schema());
+    QStringList columns;
+    for (const TableLayout::Column& column : layout.columns)
+        columns.append(declaration(column));
+    SqlTable::run(connection,
+        QStringLiteral("CREATE TABLE %1.%2 (%3)")
+            .arg(schema, quoted(layout.table), columns.join(QStringLiteral(", "))));
+    for (const TableLayout::Column& column : layout.columns) {
+        if (column.indexed)
+            SqlTable::run(connection,
+                QStringLiteral("CREATE INDEX %1.%2 ON %3 (%4)")
+                    .arg(schema, quoted(layout.table + QLatin1Char('_') + column.name), quoted(layout.table),
+                        quoted(column.name)));
+    }
+}
+
 } // namespace
 
 SqlTable::SqlTable(QString connection, TableLayout layout)
@@ -66,21 +117,27 @@ SqlTable::SqlTable(QString connection, TableLayout layout)
 
 void SqlTable::attach(const QString& connection, const TableLayout& layout, const QString& folder)
 {
-    const QString schema = quoted(layout.schema());
-    run(connection, QStringLiteral("ATTACH DATABASE ? AS %1").arg(schema), { QDir(folder).filePath(layout.file) });
-    QStringList columns;
-    for (const TableLayout::Column& column : layout.columns)
-        columns.append(declaration(column));
-    run(connection,
-        QStringLiteral("CREATE TABLE IF NOT EXISTS %1.%2 (%3)")
-            .arg(schema, quoted(layout.table), columns.join(QStringLiteral(", "))));
-    for (const TableLayout::Column& column : layout.columns) {
-        if (column.indexed)
-            run(connection,
-                QStringLiteral("CREATE INDEX IF NOT EXISTS %1.%2 ON %3 (%4)")
-                    .arg(schema, quoted(layout.table + QLatin1Char('_') + column.name), quoted(layout.table),
-                        quoted(column.name)));
+    const QString path = QDir::toNativeSeparators(QDir(folder).filePath(layout.file));
+    QStringList stored;
+    try {
+        run(connection, QStringLiteral("ATTACH DATABASE ? AS %1").arg(quoted(layout.schema())), { path });
+        stored = storedColumns(connection, layout);
+        if (stored.isEmpty())
+            create(connection, layout);
+    } catch (const AppError& failure) {
+        detach(connection, layout);
+        throw AppError(kCannotOpen.arg(path, failure.message()));
     }
+    if (const QString wrong = stored.isEmpty() ? QString() : layoutMismatch(layout, stored); !wrong.isEmpty()) {
+        detach(connection, layout);
+        throw AppError(kWrongLayout.arg(path, layout.table, wrong));
+    }
+}
+
+void SqlTable::detach(const QString& connection, const TableLayout& layout)
+{
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    query.exec(QStringLiteral("DETACH DATABASE %1").arg(quoted(layout.schema())));
 }
 
 QSqlQuery SqlTable::run(const QString& connection, const QString& sql, const QVariantList& values)

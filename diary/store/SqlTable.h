@@ -22,8 +22,11 @@ public:
     SqlTable(QString connection, TableLayout layout);
 
     // Attaches layout's file in folder to the connection, creating the file, the table and
-    // its indexes when missing.
+    // its indexes when missing. A table that exists is not changed: when its file is no
+    // database or its columns differ from the layout, the file is detached again and the
+    // failure names the file and what is wrong.
     static void attach(const QString& connection, const TableLayout& layout, const QString& folder);
+    static void detach(const QString& connection, const TableLayout& layout);
     // Runs one statement with its values bound in order; the query is left on its result.
     static QSqlQuery run(const QString& connection, const QString& sql, const QVariantList& values = {});
 

@@ -52,8 +52,11 @@ bool TableCursor::moveTo(int row)
     if (!isOpen())
         return false;
     row = std::max(row, 0);
-    if (row == m_current && row < shownRowCount())
+    if (row == m_current && row < shownRowCount()) {
+        if (m_eof)
+            stand(row, false); // back on the row it stood past
         return true;
+    }
     int target = storedIndex(row);
     const bool inserting = m_state == State::Insert;
     if (!post())

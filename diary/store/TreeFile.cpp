@@ -2,8 +2,10 @@
 
 #include "common/AppError.h"
 #include "common/CodePage.h"
+#include "common/DamagedFile.h"
 #include "diary/store/NodeTree.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +19,8 @@ constexpr int MaxTextBytes = 255;
 constexpr int MaxRecordSize = FixedRecordSize + MaxTextBytes;
 
 // Offsets inside a node record.
-enum Offset {
+enum Offset
+{
     ImageAt = 0,
     SelectedAt = 4,
     StateAt = 8,
@@ -35,6 +38,7 @@ enum Offset {
 
 const QString StreamReadError = QStringLiteral("Stream read error");
 const QString StreamWriteError = QStringLiteral("Stream write error");
+const QString kKeptAs = QStringLiteral("损坏的文件已原样保留为 \"%1\"");
 
 QString openError(const QString& path, const QString& reason)
 {
@@ -44,6 +48,27 @@ QString openError(const QString& path, const QString& reason)
 QString createError(const QString& path, const QString& reason)
 {
     return QStringLiteral("Cannot create file \"%1\". %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+// Copies the damaged file beside it and says where to, or why that failed. Loading the same
+// damaged file again finds its copy instead of making another.
+QString keepDamagedCopy(const QString& path, const QDateTime& now)
+{
+    QFile original(path);
+    const QByteArray bytes = original.open(QIODevice::ReadOnly) ? original.readAll() : QByteArray();
+    original.close();
+    const QFileInfo info(path);
+    const QStringList copies = info.dir().entryList({ info.fileName() + QStringLiteral(".damaged-*") }, QDir::Files);
+    for (const QString& name : copies) {
+        QFile earlier(info.dir().filePath(name));
+        if (earlier.size() == bytes.size() && earlier.open(QIODevice::ReadOnly) && earlier.readAll() == bytes)
+            return kKeptAs.arg(QDir::toNativeSeparators(earlier.fileName()));
+    }
+    const QString copy = damagedFileName(path, now);
+    if (!original.copy(copy))
+        return QStringLiteral("无法保留损坏文件的副本 \"%1\"：%2")
+            .arg(QDir::toNativeSeparators(copy), original.errorString());
+    return kKeptAs.arg(QDir::toNativeSeparators(copy));
 }
 
 qint32 int32At(const char* record, int offset)
@@ -176,12 +201,17 @@ private:
     QList<TreeNode*> m_checked;
 };
 
-void LoadTreeFile(NodeTree& tree, const QString& path)
+void LoadTreeFile(NodeTree& tree, const QString& path, const QDateTime& now)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(openError(path, file.errorString()));
-    LoadTreeStream(tree, file);
+    try {
+        LoadTreeStream(tree, file);
+    } catch (const AppError& failure) {
+        file.close();
+        throw AppError(failure.message() + u'\n' + keepDamagedCopy(path, now));
+    }
 }
 
 void LoadTreeStream(NodeTree& tree, QIODevice& device)

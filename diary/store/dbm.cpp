@@ -2,8 +2,12 @@
 
 #include "common/AppContext.h"
 #include "common/AppError.h"
+#include "common/Clock.h"
+#include "common/DamagedFile.h"
 #include "common/Prompts.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSqlError>
 #include <QStringList>
 
@@ -13,6 +17,7 @@ namespace {
 const QString kConfirmSave     = QStringLiteral("你确定吗？");
 const QString kAddFailed       = QStringLiteral("写入日记出错");
 const QString kWriteBackFailed = QStringLiteral("更新日记表出错");
+const QString kFoundSetAside   = QStringLiteral("%1\n这个查询结果表文件已改名为 \"%2\" 保留，并新建了空的查询结果表。");
 const QString kBadCode         = QStringLiteral("查询条件代码无效：%1");
 const QString kDate            = QStringLiteral("日期");
 const QString kType            = QStringLiteral("类型");
@@ -81,6 +86,7 @@ void cancelPastEnd(TableCursor& cursor)
 TDM::TDM(const AppContext& context, QObject* parent, Open open)
     : QObject(parent)
     , m_prompts(context.prompts)
+    , m_clock(context.clock)
     , m_folder(context.programDir)
     , ddb(openConnection())
     , daily_qy(ddb)
@@ -101,9 +107,7 @@ TDM::TDM(const AppContext& context, QObject* parent, Open open)
     connect(&FoundDaily_tb, &TableCursor::dataChanged, this, &TDM::FoundDaily_dsDataChange);
     try {
         attachTable(m_daily.layout());
-        attachTable(m_found.layout());
-        // A new run shows no results before its first search.
-        m_found.removeAll();
+        attachFound();
         if (open == Open::Now)
             daily_tb.open();
         FoundDaily_tb.open();
@@ -131,6 +135,23 @@ QString TDM::connectionName()
 void TDM::attachTable(const TableLayout& layout)
 {
     SqlTable::attach(connectionName(), layout, m_folder);
+}
+
+void TDM::attachFound()
+{
+    // The result table only holds the last search: one that cannot be used is set aside
+    // instead of keeping the diary from starting.
+    try {
+        attachTable(m_found.layout());
+        return;
+    } catch (const AppError& failure) {
+        const QString path = QDir(m_folder).filePath(m_found.layout().file);
+        const QString aside = damagedFileName(path, m_clock.now());
+        if (!QFile::rename(path, aside))
+            throw;
+        attachTable(m_found.layout());
+        m_prompts.notice(kFoundSetAside.arg(failure.message(), QDir::toNativeSeparators(aside)));
+    }
 }
 
 void TDM::SearchDiary(const QString& type, const QString& item, const QString& source, const QString& person,
@@ -285,6 +306,8 @@ void TDM::FoundDaily_dsDataChange()
 
 void TDM::withDailyClosed(const std::function<void()>& step)
 {
+    // Closing drops a pending edit: it is offered for saving first, and dropped only on No.
+    daily_tb.post();
     daily_tb.close();
     try {
         step();

@@ -11,6 +11,7 @@
 #include <functional>
 
 struct AppContext;
+class Clock;
 class Prompts;
 
 // The diary data module: the connection ddb, the diary table daily and the result table
@@ -51,6 +52,7 @@ public:
 
 private:
     Prompts& m_prompts;
+    const Clock& m_clock;
     QString m_folder;
     QSqlDatabase ddb;
     QSqlQuery daily_qy;
@@ -68,6 +70,8 @@ private:
     bool FoundDaily_tbBeforePost();
     void daily__tb_dsDataChange();
     void FoundDaily_dsDataChange();
+    // Attaches FoundDaily; a file that cannot serve as the result table is set aside for a new one.
+    void attachFound();
     // Runs step with daily_tb closed and opens it again, also when step fails.
     void withDailyClosed(const std::function<void()>& step);
     void releaseConnection();

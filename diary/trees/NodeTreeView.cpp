@@ -110,32 +110,41 @@ void NodeTreeView::mousePressEvent(QMouseEvent* event)
     }
     m_pressedOnNode = event->button() == Qt::LeftButton && onNode(pos);
     m_pressPos = pos;
+    m_pressed = m_pressedOnNode ? QPersistentModelIndex(indexAt(pos)) : QPersistentModelIndex();
     QTreeView::mousePressEvent(event);
+}
+
+TreeNode* NodeTreeView::dropTargetAt(const QPoint& pos) const
+{
+    // Outside the viewport indexAt() still finds the rows scrolled out of sight.
+    return viewport()->rect().contains(pos) ? nodeAt(pos) : nullptr;
 }
 
 void NodeTreeView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
-    if (!m_dragging && m_pressedOnNode && event->buttons().testFlag(Qt::LeftButton)
-        && (pos - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) {
-        m_dragging = true;
-        m_dragged = m_tree.indexOf(selectedNode());
-    }
-    if (!m_dragging)
+    // While the button is held on a node the selection stays on it: the drag takes the node
+    // pressed on, not the row the pointer has slipped to before the drag threshold.
+    if (!m_pressedOnNode || !event->buttons().testFlag(Qt::LeftButton))
         return QTreeView::mouseMoveEvent(event);
-    // Only a node under the pointer takes the drop.
-    viewport()->setCursor(nodeAt(pos) ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
+    if (!m_dragging && (pos - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) {
+        m_dragging = true;
+        m_dragged = m_pressed;
+    }
+    if (m_dragging)
+        viewport()->setCursor(dropTargetAt(pos) ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
 }
 
 void NodeTreeView::mouseReleaseEvent(QMouseEvent* event)
 {
     m_pressedOnNode = false;
+    m_pressed = QPersistentModelIndex();
     if (!m_dragging)
         return QTreeView::mouseReleaseEvent(event);
     m_dragging = false;
     viewport()->unsetCursor();
-    TreeNode* target = nodeAt(event->position().toPoint());
-    if (target)
+    TreeNode* target = dropTargetAt(event->position().toPoint());
+    if (target && m_dragged.isValid())
         emit nodeDropped(NodeTree::nodeOf(m_dragged), target);
     m_dragged = QPersistentModelIndex();
 }

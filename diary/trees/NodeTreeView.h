@@ -36,7 +36,7 @@ public:
 signals:
     // The user ended an in-place edit with text; the node still has its old text.
     void nodeEdited(TreeNode* node, const QString& text);
-    // A drag of dragged (the node selected when the drag began) ended over target.
+    // A drag of dragged (the node pressed on) ended over target.
     void nodeDropped(TreeNode* dragged, TreeNode* target);
     // A double click anywhere in the view, in viewport coordinates.
     void doubleClickedAt(const QPoint& pos);
@@ -52,12 +52,15 @@ protected:
 
 private:
     void selectCurrentAfterRemoval();
+    // The node that takes a drop at pos: one in a visible row of the viewport.
+    TreeNode* dropTargetAt(const QPoint& pos) const;
 
     NodeTree& m_tree;
     NodeDelegate* m_delegate;
     QPersistentModelIndex m_edited;
     bool m_pressedOnNode = false;
     QPoint m_pressPos;
+    QPersistentModelIndex m_pressed;
     QPersistentModelIndex m_dragged;
     bool m_dragging = false;
 };

@@ -1,5 +1,7 @@
 #include "diary/trees/TreeEditor.h"
 
+#include "common/Clock.h"
+
 #include "common/AppError.h"
 #include "common/Prompts.h"
 #include "diary/store/NodeTree.h"
@@ -20,9 +22,11 @@ bool isMember(const TreeNode* node)
 
 } // namespace
 
-TreeEditor::TreeEditor(NodeTree& tree, Prompts& prompts, TreeTexts texts, NewNodes newNodes, QString path)
+TreeEditor::TreeEditor(
+    NodeTree& tree, Prompts& prompts, const Clock& clock, TreeTexts texts, NewNodes newNodes, QString path)
     : m_tree(tree)
     , m_prompts(prompts)
+    , m_clock(clock)
     , m_texts(std::move(texts))
     , m_newNodes(newNodes)
     , m_path(std::move(path))
@@ -32,7 +36,7 @@ TreeEditor::TreeEditor(NodeTree& tree, Prompts& prompts, TreeTexts texts, NewNod
 void TreeEditor::load()
 {
     try {
-        LoadTreeFile(m_tree, m_path);
+        LoadTreeFile(m_tree, m_path, m_clock.now());
     } catch (const AppError& failure) {
         m_prompts.error(failure.message());
     }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 
+class Clock;
 class NodeTree;
 class Prompts;
 
@@ -27,7 +28,7 @@ public:
         bool inTextOrder = false;
     };
 
-    TreeEditor(NodeTree& tree, Prompts& prompts, TreeTexts texts, NewNodes newNodes, QString path);
+    TreeEditor(NodeTree& tree, Prompts& prompts, const Clock& clock, TreeTexts texts, NewNodes newNodes, QString path);
 
     void load();
     void save();
@@ -48,6 +49,7 @@ private:
 
     NodeTree& m_tree;
     Prompts& m_prompts;
+    const Clock& m_clock;
     const TreeTexts m_texts;
     const NewNodes m_newNodes;
     const QString m_path;

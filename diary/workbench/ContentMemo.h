@@ -3,7 +3,7 @@
 #include <QPlainTextEdit>
 
 // The content box of the write page: at most a field's width of code-page bytes, hidden again
-// when it loses the focus.
+// when the user turns to anything else in its window.
 class ContentMemo final : public QPlainTextEdit
 {
     Q_OBJECT
@@ -14,9 +14,15 @@ public:
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void noteChange(int position, int removed, int added);
     void keepWithinLimit();
 
     int m_maxBytes;
+    int m_changeAt = 0;
+    int m_changeAdded = 0;
 };

@@ -3,10 +3,10 @@
 #include "diary/trees/NodeTreeView.h"
 #include "diary/trees/TreeLists.h"
 
-#include <QMenu>
-#include <QPushButton>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -70,7 +70,7 @@ QPushButton:checked { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0
 TypeTree::TypeTree(const AppContext& context, QWidget* parent)
     : QWidget(parent)
     , m_tree(NodeTree::SortMode::Text)
-    , m_editor(m_tree, context.prompts, Texts, NewNodes, context.file(TreeFileName))
+    , m_editor(m_tree, context.prompts, context.clock, Texts, NewNodes, context.file(TreeFileName))
 {
     fcShapeBtn1 = new QPushButton(ExpandCaption, this);
     fcShapeBtn1->setCheckable(true);

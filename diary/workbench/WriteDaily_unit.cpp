@@ -11,9 +11,11 @@
 #include "diary/workbench/DateBox.h"
 #include "diary/workbench/DeskCalendar.h"
 #include "diary/workbench/DropDownComboBox.h"
+#include "diary/workbench/GridEditors.h"
 #include "diary/workbench/HoverHints.h"
 #include "diary/workbench/ImageButton.h"
 #include "diary/workbench/PageBar.h"
+#include "diary/workbench/PrintGrid.h"
 #include "diary/workbench/SearchCriteria.h"
 #include "diary/workbench/SearchPanel.h"
 #include "diary/workbench/TCalcEdit.h"
@@ -23,7 +25,6 @@
 
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -31,6 +32,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 
 namespace {
@@ -39,6 +41,7 @@ const QString Title = QStringLiteral("我的Dailora");
 const QString NothingWritten = QStringLiteral("你还没有输入日记");
 const QString NothingToDelete = QStringLiteral("没有记录可以删除");
 const QString DeleteQuestion = QStringLiteral("确实要删除这条记录吗？");
+const QString NothingToPrint = QStringLiteral("没有日记可以打印");
 const QString TodayIs = QStringLiteral("今天星期");
 constexpr int ContentBytes = 200;
 
@@ -75,6 +78,7 @@ TWriteDaily_fm::TWriteDaily_fm(const AppContext& context, TDM& dm, SourceLists s
     buildFrame();
     buildLists();
     buildMenus();
+    buildEditors();
     connectCommands();
     connectSourceBoxes();
     installHints();
@@ -101,10 +105,10 @@ void TWriteDaily_fm::buildFrame()
     searchPanel = new SearchPanel;
     fcOutlookBar1 = new PageBar(this);
     fcOutlookBar1->setGeometry(Pages);
-    WriteDaily_btn = fcOutlookBar1->addPage(QStringLiteral("WriteDaily_btn"),
-        QStringLiteral("写\nD\na\ni\nl\no\nr\na"), writePanel);
-    SearchDaily_btn = fcOutlookBar1->addPage(QStringLiteral("SearchDaily_btn"), QStringLiteral("查\n询\n日\n记"),
-        searchPanel);
+    WriteDaily_btn = fcOutlookBar1->addPage(
+        QStringLiteral("WriteDaily_btn"), QStringLiteral("写\nD\na\ni\nl\no\nr\na"), writePanel);
+    SearchDaily_btn
+        = fcOutlookBar1->addPage(QStringLiteral("SearchDaily_btn"), QStringLiteral("查\n询\n日\n记"), searchPanel);
 
     typeTree = new TypeTree(m_context, this);
     typeTree->setGeometry(LeftColumn);
@@ -156,6 +160,8 @@ QTableView* TWriteDaily_fm::makeGrid(QAbstractItemModel* model)
     for (int column = 0; column < 5; ++column)
         grid->setColumnWidth(column, widths[column]);
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Qt's own cell editors would bypass the cursor's rules.
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return grid;
 }
 
@@ -188,6 +194,21 @@ void TWriteDaily_fm::buildMenus()
         [this](const QPoint& pos) { PopupMenu2->popup(DBGrid2->viewport()->mapToGlobal(pos)); });
 }
 
+void TWriteDaily_fm::buildEditors()
+{
+    const EditorLists lists { [this] { return typeTree->TypeList(); },
+        [this](const QString& type) { return typeTree->ItemList(type); }, m_sources.SourceList,
+        m_sources.PersonList };
+    g_editors = new GridEditors(DBGrid1, m_dm.daily__tb_ds, PopupMenu1, lists, m_context.prompts, this,
+        { QStringLiteral("g_datetimepicker1"), QStringLiteral("g_TypCombox"), QStringLiteral("g_itmCombox"),
+            QStringLiteral("g_BumenCombox"), QStringLiteral("g_RenyuanCombox") });
+    s_editors = new GridEditors(DBGrid2, m_dm.FoundDaily_ds, PopupMenu2, lists, m_context.prompts, this,
+        { QStringLiteral("s_DateTimePicker1"), QStringLiteral("s_typCombox"), QStringLiteral("s_itmCombox"),
+            QStringLiteral("s_BumenCombox"), QStringLiteral("s_RenyuanCombox") });
+    m_printGrid = std::make_unique<PrintGrid>(m_context.prompts, m_context.clock);
+    Memo1->raise();
+}
+
 std::function<void()> TWriteDaily_fm::guarded(void (TWriteDaily_fm::*handler)())
 {
     // A failing statement goes to the error display here, before it could unwind the widgets.
@@ -204,6 +225,14 @@ void TWriteDaily_fm::connectCommands()
     connect(searchPanel->fcImageBtn1, &ImageButton::clicked, this, guarded(&TWriteDaily_fm::fcImageBtn1Click));
     connect(searchPanel->fcImageBtn5, &ImageButton::clicked, this, guarded(&TWriteDaily_fm::N1Click));
     connect(N1, &QAction::triggered, this, guarded(&TWriteDaily_fm::N1Click));
+    connect(writePanel->fcImageBtn4, &ImageButton::clicked, this, guarded(&TWriteDaily_fm::N10Click));
+    connect(N10, &QAction::triggered, this, guarded(&TWriteDaily_fm::N10Click));
+    connect(searchPanel->fcImageBtn7, &ImageButton::clicked, this, guarded(&TWriteDaily_fm::N13Click));
+    connect(N13, &QAction::triggered, this, guarded(&TWriteDaily_fm::N13Click));
+    connect(writePanel->fcImageBtn3, &ImageButton::clicked, this, guarded(&TWriteDaily_fm::N8Click));
+    connect(N8, &QAction::triggered, this, guarded(&TWriteDaily_fm::N8Click));
+    connect(searchPanel->fcImageBtn6, &ImageButton::clicked, this, guarded(&TWriteDaily_fm::N9Click));
+    connect(N9, &QAction::triggered, this, guarded(&TWriteDaily_fm::N9Click));
     connect(searchPanel->f_TreeCombox, &TreeComboBox::aboutToDropDown, this, &TWriteDaily_fm::f_TreeComboxDropDown);
     connect(&typeTree->tree(), &NodeTree::checkToggled, this, &TWriteDaily_fm::fcTreeView1ToggleCheckbox);
     connect(typeTree->fcTreeView1, &NodeTreeView::doubleClickedAt, this, &TWriteDaily_fm::fcTreeView1DblClick);
@@ -306,6 +335,8 @@ void TWriteDaily_fm::applyMode(Mode mode)
 {
     m_mode = mode;
     const bool write = mode == Mode::Write;
+    Memo1->hide();
+    m_statusHint->clear(); // its control may be on the page just left
     typeTree->setVisible(write);
     calculatorPanel->setVisible(!write);
     DBGrid1->setVisible(write);
@@ -374,8 +405,10 @@ void TWriteDaily_fm::Sure_img_btnClick()
         return;
     }
     if (m_dm.AddDiary(item->parent()->text(), item->text(), writePanel->Bumen_comx->currentText(),
-            writePanel->Renyuan_comx->currentText(), Memo1->toPlainText(), writePanel->DateTimePicker1->date()))
+            writePanel->Renyuan_comx->currentText(), Memo1->toPlainText(), writePanel->DateTimePicker1->date())) {
         Memo1->clear();
+        Memo1->hide();
+    }
 }
 
 bool TWriteDaily_fm::confirmDelete(const TableCursor& list)
@@ -389,28 +422,66 @@ bool TWriteDaily_fm::confirmDelete(const TableCursor& list)
 
 void TWriteDaily_fm::N2Click()
 {
+    g_editors->commitCell();
     if (!confirmDelete(m_dm.daily_tb))
         return;
     m_dm.daily_tb.deleteCurrent();
+    g_editors->hideAll();
     Memo1->clear();
 }
 
 void TWriteDaily_fm::fcImageBtn1Click()
 {
+    g_editors->commitCell();
+    s_editors->commitCell();
     SearchPanel& s = *searchPanel;
     const SearchCriteria criteria = SearchCriteria::build(s.f_TreeCombox->tree(), s.f_TreeCombox->text(),
         s.f_bumenCombox->currentText(), s.f_RenyuanCombox->currentText(), s.f_neirongEdt->text());
     m_dm.SearchDiary(criteria.type, criteria.item, s.f_bumenCombox->currentText(), s.f_RenyuanCombox->currentText(),
         s.f_neirongEdt->text(), s.start_datetimepicker->date(), s.end_DateTimePicker->date(), criteria.code);
-    m_dm.FillFound();
+    if (!m_dm.FillFound())
+        return; // a refused save ends the command; the count stays with the rows shown
     s.fcLabel14->setText(QString::number(m_dm.FoundDaily_tb.rowCount()));
 }
 
 void TWriteDaily_fm::N1Click()
 {
+    s_editors->commitCell();
     if (!confirmDelete(m_dm.FoundDaily_tb))
         return;
     m_dm.deleteFoundDiary();
+    s_editors->hideAll();
+}
+
+void TWriteDaily_fm::N10Click()
+{
+    g_editors->finishEdit();
+}
+
+void TWriteDaily_fm::N13Click()
+{
+    s_editors->finishEdit();
+}
+
+void TWriteDaily_fm::printList(QTableView* grid, const TableCursor& list, const QString& title)
+{
+    if (list.rowCount() == 0) {
+        m_context.prompts.notice(NothingToPrint);
+        return;
+    }
+    m_printGrid->print(grid, title);
+}
+
+void TWriteDaily_fm::N8Click()
+{
+    g_editors->commitCell();
+    printList(DBGrid1, m_dm.daily_tb, QStringLiteral("所有日记"));
+}
+
+void TWriteDaily_fm::N9Click()
+{
+    s_editors->commitCell();
+    printList(DBGrid2, m_dm.FoundDaily_tb, QStringLiteral("查询日记"));
 }
 
 void TWriteDaily_fm::f_TreeComboxDropDown()

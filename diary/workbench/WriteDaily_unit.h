@@ -6,13 +6,16 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class CalculatorPanel;
 class ContentMemo;
 class DeskCalendar;
+class GridEditors;
 class HoverHints;
 class ImageButton;
 class PageBar;
+class PrintGrid;
 class QAbstractButton;
 class QAbstractItemModel;
 class QAction;
@@ -55,6 +58,10 @@ public:
     void N2Click();
     void fcImageBtn1Click();
     void N1Click();
+    void N10Click();
+    void N13Click();
+    void N8Click();
+    void N9Click();
     void fcTreeView1ToggleCheckbox(TreeNode* node);
     // A double click on the type tree at a point of its viewport.
     void fcTreeView1DblClick(const QPoint& viewportPos);
@@ -76,6 +83,9 @@ public:
     ContentMemo* Memo1;
     QTableView* DBGrid1;
     QTableView* DBGrid2;
+    // The editors laid over the full list (g_) and the result list (s_).
+    GridEditors* g_editors;
+    GridEditors* s_editors;
     QMenu* PopupMenu1;
     QMenu* PopupMenu2;
     QAction* N2;
@@ -101,6 +111,7 @@ private:
     void buildFrame();
     void buildLists();
     void buildMenus();
+    void buildEditors();
     void connectCommands();
     std::function<void()> guarded(void (TWriteDaily_fm::*handler)());
     void connectSourceBoxes();
@@ -109,6 +120,7 @@ private:
     void takeCalendarDate();
     // "没有记录可以删除" for an empty list, else the user's answer to the delete question.
     bool confirmDelete(const TableCursor& list);
+    void printList(QTableView* grid, const TableCursor& list, const QString& title);
 
     AppContext m_context;
     TDM& m_dm;
@@ -121,5 +133,6 @@ private:
     QLabel* m_statusDate = nullptr;
     QLabel* m_statusHint = nullptr;
     HoverHints* m_hints = nullptr;
+    std::unique_ptr<PrintGrid> m_printGrid;
     QPoint m_dragFrom;
 };

@@ -7,7 +7,7 @@ namespace {
 const char* kindName(ScriptedPrompts::Kind kind)
 {
     static const char* names[] = { "notice", "confirm", "error", "input", "password", "password change",
-        "open file", "save file", "folder" };
+        "open file", "save file", "folder", "print" };
     return names[int(kind)];
 }
 
@@ -68,6 +68,13 @@ void ScriptedPrompts::expectFolder(const QString& prompt, const QString& answer)
     m_expected.append({ Kind::Folder, prompt, false, true, answer });
 }
 
+void ScriptedPrompts::expectPrint(bool accept, PrinterSetup setup)
+{
+    Expectation e { Kind::Print, {}, true, accept };
+    e.printerSetup = std::move(setup);
+    m_expected.append(e);
+}
+
 bool ScriptedPrompts::done() const
 {
     return m_problems.isEmpty() && m_expected.isEmpty();
@@ -98,9 +105,9 @@ std::optional<ScriptedPrompts::Expectation> ScriptedPrompts::take(Record record)
         const Expectation& e = m_expected.constFirst();
         const bool textMatches = e.partial ? record.text.contains(e.text) : record.text == e.text;
         if (e.kind != record.kind || !textMatches)
-            problem = QStringLiteral("expected %1 \"%2\", got %3 \"%4\"")
-                          .arg(QLatin1String(kindName(e.kind)), e.text, QLatin1String(kindName(record.kind)),
-                              record.text);
+            problem
+                = QStringLiteral("expected %1 \"%2\", got %3 \"%4\"")
+                      .arg(QLatin1String(kindName(e.kind)), e.text, QLatin1String(kindName(record.kind)), record.text);
     }
     if (!problem.isEmpty()) {
         m_problems.append(problem);
@@ -110,9 +117,9 @@ std::optional<ScriptedPrompts::Expectation> ScriptedPrompts::take(Record record)
     return m_expected.takeFirst();
 }
 
-void ScriptedPrompts::notice(const QString& text, const QString& caption)
+void ScriptedPrompts::notice(const QString& text, const QString& caption, Icon icon)
 {
-    take({ Kind::Notice, caption, text });
+    take({ Kind::Notice, caption, text, {}, icon });
 }
 
 bool ScriptedPrompts::confirm(const QString& text, const QString& caption, Icon icon)
@@ -134,8 +141,7 @@ std::optional<QString> ScriptedPrompts::input(const QString& caption, const QStr
     return e->answer1;
 }
 
-std::optional<QString> ScriptedPrompts::password(const QString& caption, const QString& prompt,
-    const QString& lastText)
+std::optional<QString> ScriptedPrompts::password(const QString& caption, const QString& prompt, const QString& lastText)
 {
     const auto e = take({ Kind::Password, caption, prompt, { lastText } });
     if (!e || !e->accepted)
@@ -146,7 +152,8 @@ std::optional<QString> ScriptedPrompts::password(const QString& caption, const Q
 std::optional<std::pair<QString, QString>> ScriptedPrompts::passwordChange(const QString& caption,
     const QString& oldLabel, const QString& newLabel, const QString& lastOld, const QString& lastNew)
 {
-    const auto e = take({ Kind::PasswordChange, caption, oldLabel + QLatin1Char('|') + newLabel, { lastOld, lastNew } });
+    const auto e
+        = take({ Kind::PasswordChange, caption, oldLabel + QLatin1Char('|') + newLabel, { lastOld, lastNew } });
     if (!e || !e->accepted)
         return std::nullopt;
     return std::make_pair(e->answer1, e->answer2);
@@ -168,4 +175,14 @@ QString ScriptedPrompts::folder(const QString& caption, const QString& prompt, c
 {
     const auto e = take({ Kind::Folder, caption, prompt, { start } });
     return e ? e->answer1 : QString();
+}
+
+bool ScriptedPrompts::printDialog(QPrinter& printer)
+{
+    const auto e = take({ Kind::Print, {}, {} });
+    if (!e || !e->accepted)
+        return false;
+    if (e->printerSetup)
+        e->printerSetup(printer);
+    return true;
 }

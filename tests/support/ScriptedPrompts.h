@@ -5,18 +5,22 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 // Prompts answered from a script. Each prompt must match the next expectation (kind and
 // text); an unexpected prompt fails the running test and is answered with No / Cancel.
 class ScriptedPrompts final : public Prompts
 {
 public:
-    enum class Kind { Notice, Confirm, Error, Input, Password, PasswordChange, OpenFile, SaveFile, Folder };
+    enum class Kind { Notice, Confirm, Error, Input, Password, PasswordChange, OpenFile, SaveFile, Folder, Print };
+    // Sets up the printer the print dialog hands back (a PDF file, say).
+    using PrinterSetup = std::function<void(QPrinter&)>;
 
     struct Record
     {
         Kind kind;
         QString caption;
-        QString text;       // message, or the prompt of an input box
+        QString text; // message, or the prompt of an input box
         QStringList fields; // pre-filled texts of input and password dialogs
         Icon icon = Icon::None;
     };
@@ -33,6 +37,8 @@ public:
     void expectFolder(const QString& answer);
     // The chooser's prompt is compared exactly; an empty answer cancels.
     void expectFolder(const QString& prompt, const QString& answer);
+    // The print dialog: accepted runs setup on the printer first; refused cancels.
+    void expectPrint(bool accept, PrinterSetup setup = {});
 
     const QList<Record>& records() const { return m_records; }
     const Record& last() const { return m_records.constLast(); }
@@ -41,7 +47,7 @@ public:
     QString problems() const;
     void reset();
 
-    void notice(const QString& text, const QString& caption = {}) override;
+    void notice(const QString& text, const QString& caption = {}, Icon icon = Icon::None) override;
     bool confirm(const QString& text, const QString& caption = {}, Icon icon = Icon::Question) override;
     void error(const QString& text) override;
     std::optional<QString> input(const QString& caption, const QString& prompt, const QString& text = {}) override;
@@ -51,6 +57,7 @@ public:
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString folder(const QString& caption, const QString& prompt, const QString& start) override;
+    bool printDialog(QPrinter& printer) override;
 
 private:
     struct Expectation
@@ -61,6 +68,7 @@ private:
         bool accepted = false;
         QString answer1;
         QString answer2;
+        PrinterSetup printerSetup;
     };
 
     // Records the prompt and returns the matching expectation, or nullopt after failing.

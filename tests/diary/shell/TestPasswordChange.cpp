@@ -32,7 +32,7 @@ private slots:
     void longPasswordIsStoredCut();
     void dialogShowsPreviousTexts();
     void missingFileIsCreated();
-    void failedSaveKeepsNewPasswordForTheRun();
+    void failedSaveKeepsTheOldPassword();
 
 private:
     // Starts a main window on the test folder and passes its gate with password.
@@ -138,17 +138,24 @@ void TestPasswordChange::missingFileIsCreated()
     QCOMPARE(t->readFile("temp.nod"), int32(1) + block({ "node", 1, true }) + block({ "\xD0\xC2\xC3\xDC\xC2\xEB" }));
 }
 
-void TestPasswordChange::failedSaveKeepsNewPasswordForTheRun()
+void TestPasswordChange::failedSaveKeepsTheOldPassword()
 {
     t->writeFile("temp.nod", passwordFile("a"));
     auto form = started("a");
     QFile::remove(t->file("temp.nod"));
     QDir(t->dir.path()).mkdir(QStringLiteral("temp.nod"));
+    // The failure is shown, and no success before it.
     t->prompts.expectPasswordChange(Texts("a", "b"));
-    t->prompts.expectNotice(QStringLiteral("密码修改成功,请记住:b"));
     t->prompts.expectError(QStringLiteral("Cannot create file \"%1\". ").arg(t->file("temp.nod")), true);
     QTest::mouseClick(form->fcLabel2(), Qt::LeftButton);
-    QCOMPARE(form->fcTreeView1().nodeAt(1)->text(), QStringLiteral("b"));
+    QCOMPARE(form->fcTreeView1().nodeAt(1)->text(), QStringLiteral("a"));
+
+    // Once the file can be written, the old password still opens the change.
+    QDir(t->dir.path()).rmdir(QStringLiteral("temp.nod"));
+    t->prompts.expectPasswordChange(Texts("a", "c"));
+    t->prompts.expectNotice(QStringLiteral("密码修改成功,请记住:c"));
+    QTest::mouseClick(form->fcLabel2(), Qt::LeftButton);
+    QCOMPARE(t->readFile("temp.nod"), passwordFile("c"));
 }
 
 DAILORA_TEST_MAIN(TestPasswordChange)

@@ -62,6 +62,7 @@ private slots:
     void passwordFileWithoutPasswordNodeRefusesStart();
     void gateRunsOnce();
     void secondCopyIsRefused();
+    void lockThatCannotBeMadeIsReportedAsSuch();
     void failedGateEndsWithoutLoop();
     void exitAnsweredNoChangesNothing();
     void exitClosesRunningAssistant();
@@ -162,6 +163,17 @@ void TestStartup::secondCopyIsRefused()
     // The running copy keeps its lock.
     SingleInstance third(QStringLiteral("Dailora"), t.dir.path());
     QVERIFY(!third.acquire());
+}
+
+void TestStartup::lockThatCannotBeMadeIsReportedAsSuch()
+{
+    TestContext t;
+    t.writeFile("temp.nod", passwordFile(""));
+    const QString folder = t.file("missing");
+    t.prompts.expectError(
+        QStringLiteral("Cannot create file \"%1\". No such file or directory").arg(folder + "/Dailora.lock"));
+    QCOMPARE(runDailora(*qobject_cast<Application*>(qApp), t.context, folder), 1);
+    QVERIFY2(t.prompts.done(), qPrintable(t.prompts.problems()));
 }
 
 void TestStartup::failedGateEndsWithoutLoop()

@@ -1,3 +1,4 @@
+#include "common/CodePage.h"
 #include "diary/sources/BumenRenyuan_unit.h"
 #include "diary/sources/RaisedLabel.h"
 #include "diary/trees/NodeTreeView.h"
@@ -5,6 +6,7 @@
 #include "tests/support/TestContext.h"
 #include "tests/support/TestMain.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
@@ -76,6 +78,11 @@ private slots:
     void dragPersonToAnotherSource();
     void refusedDrops_data();
     void refusedDrops();
+    void damagedFileSurvivesAnEdit();
+    void dragTakesThePressedNode_data();
+    void dragTakesThePressedNode();
+    void dropOutsideTheTreeChangesNothing_data();
+    void dropOutsideTheTreeChangesNothing();
     void doubleClickExpandsOrCollapsesAll();
     void listsFromTheTreeInMemory();
     void failedSaveKeepsTheChange();
@@ -226,8 +233,7 @@ void TestBumenRenyuan::deletes_data()
     const QStringList all { "P", "-a", "-b", "-c", "Q" };
     QTest::newRow("source with three people") << "P" << DeleteSource << sourceQuestion << true << QStringList { "Q" };
     QTest::newRow("source, declined") << "P" << DeleteSource << sourceQuestion << false << all;
-    QTest::newRow("person") << "P/b" << DeletePerson << personQuestion << true
-                            << QStringList { "P", "-a", "-c", "Q" };
+    QTest::newRow("person") << "P/b" << DeletePerson << personQuestion << true << QStringList { "P", "-a", "-c", "Q" };
     QTest::newRow("person, declined") << "P/b" << DeletePerson << personQuestion << false << all;
 }
 
@@ -251,7 +257,12 @@ void TestBumenRenyuan::deletes()
     QVERIFY2(t.prompts.done(), qPrintable(t.prompts.problems()));
 }
 
-enum class Outcome { Clash, Declined, Confirmed };
+enum class Outcome
+{
+    Clash,
+    Declined,
+    Confirmed
+};
 
 void TestBumenRenyuan::rename_data()
 {
@@ -261,15 +272,22 @@ void TestBumenRenyuan::rename_data()
     QTest::addColumn<QStringList>("after");
 
     const QStringList before { "P", "-x", "-y", "Q", "-z" };
-    QTest::newRow("source to another source") << "P" << "Q" << Outcome::Clash << before;
-    QTest::newRow("person to a person of its source") << "P/x" << "y" << Outcome::Clash << before;
-    QTest::newRow("source unchanged") << "P" << "P" << Outcome::Clash << before;
-    QTest::newRow("person unchanged") << "P/x" << "x" << Outcome::Clash << before;
-    QTest::newRow("declined") << "Q" << "R" << Outcome::Declined << before;
+    QTest::newRow("source to another source") << "P"
+                                              << "Q" << Outcome::Clash << before;
+    QTest::newRow("person to a person of its source") << "P/x"
+                                                      << "y" << Outcome::Clash << before;
+    QTest::newRow("source unchanged") << "P"
+                                      << "P" << Outcome::Clash << before;
+    QTest::newRow("person unchanged") << "P/x"
+                                      << "x" << Outcome::Clash << before;
+    QTest::newRow("declined") << "Q"
+                              << "R" << Outcome::Declined << before;
     QTest::newRow("person to a person of another source")
-        << "P/x" << "z" << Outcome::Confirmed << QStringList { "P", "-y", "-z", "Q", "-z" };
+        << "P/x"
+        << "z" << Outcome::Confirmed << QStringList { "P", "-y", "-z", "Q", "-z" };
     QTest::newRow("source, moving to its place")
-        << "Q" << "A" << Outcome::Confirmed << QStringList { "A", "-z", "P", "-x", "-y" };
+        << "Q"
+        << "A" << Outcome::Confirmed << QStringList { "A", "-z", "P", "-x", "-y" };
 }
 
 void TestBumenRenyuan::rename()
@@ -334,11 +352,16 @@ void TestBumenRenyuan::refusedDrops_data()
     QTest::addColumn<QString>("dragged");
     QTest::addColumn<QString>("target");
 
-    QTest::newRow("person on a person") << "P/x" << "P/y";
-    QTest::newRow("source on a source") << "Q" << "P";
-    QTest::newRow("person on its own source") << "P/x" << "P";
-    QTest::newRow("person on a source with that name") << "P/x" << "Q";
-    QTest::newRow("nothing selected") << "" << "Q";
+    QTest::newRow("person on a person") << "P/x"
+                                        << "P/y";
+    QTest::newRow("source on a source") << "Q"
+                                        << "P";
+    QTest::newRow("person on its own source") << "P/x"
+                                              << "P";
+    QTest::newRow("person on a source with that name") << "P/x"
+                                                       << "Q";
+    QTest::newRow("nothing selected") << ""
+                                      << "Q";
 }
 
 void TestBumenRenyuan::refusedDrops()
@@ -350,6 +373,99 @@ void TestBumenRenyuan::refusedDrops()
     Window w(t, sources);
     const QByteArray before = t.readFile(File);
     w.form->TreeView1DragDrop(w.node(dragged), w.node(target));
+    QCOMPARE(outline(w.tree()), sources);
+    QCOMPARE(t.readFile(File), before);
+    QVERIFY2(t.prompts.done(), qPrintable(t.prompts.problems()));
+}
+
+void TestBumenRenyuan::damagedFileSurvivesAnEdit()
+{
+    TestContext t;
+    writeTree(t, File, { "P", "-x", "Q", "-y", "R" });
+    QByteArray damaged = t.readFile(File);
+    // The third root's record size says 7: everything from Q on is still there but unreadable.
+    const qsizetype third = damaged.indexOf(CodePage::encode(u"R"_s)) - 39 - 4;
+    damaged[third] = 7;
+    t.writeFile(File, damaged);
+    t.clock.set(QDateTime(QDate(2026, 12, 10), QTime(14, 15, 2)));
+    // Loaded when the window is made and again when it shows: one copy serves both.
+    t.prompts.expectError(u"Stream read error"_s, true);
+    t.prompts.expectError(u"Stream read error"_s, true);
+    auto form = std::make_unique<TBumenRenyuan_form>(t.context);
+    form->show();
+    QCOMPARE(outline(form->TreeView1->nodeTree()), QStringList({ "P", "-x", "Q", "-y" }));
+
+    t.prompts.expectInput(u"请输入你要添加的部门"_s, u"S"_s);
+    QVERIFY(TreeDriver::command(*form->TreeView1, *form->PopupMenu1, u"P"_s, AddSource));
+    QVERIFY(t.readFile(File) != damaged);
+    QCOMPARE(t.readFile(File + u".damaged-20261210-141502"_s), damaged);
+    QVERIFY2(t.prompts.done(), qPrintable(t.prompts.problems()));
+}
+
+void TestBumenRenyuan::dragTakesThePressedNode_data()
+{
+    QTest::addColumn<bool>("nearTop");
+    QTest::newRow("pressed near the top edge, slipped onto the row above") << true;
+    QTest::newRow("pressed near the bottom edge, slipped onto the row below") << false;
+}
+
+void TestBumenRenyuan::dragTakesThePressedNode()
+{
+    QFETCH(bool, nearTop);
+    TestContext t;
+    Window w(t, { "P", "-w", "-x", "-y", "Q" });
+    w.view().setAllExpanded(true);
+    const QRect row = w.view().visualRect(w.tree().indexOf(w.node("P/x")));
+    const QPoint press(w.view().nodeRect(w.node("P/x")).center().x(), nearTop ? row.top() + 1 : row.bottom() - 1);
+    const QPoint slipped = press + QPoint(0, nearTop ? -3 : 3);
+    QVERIFY(w.view().nodeAt(slipped) != w.node("P/x"));
+    const QPoint onQ = w.view().nodeRect(w.node("Q")).center();
+
+    QTest::mousePress(w.view().viewport(), Qt::LeftButton, {}, press);
+    QTest::mouseMove(w.view().viewport(), slipped);
+    QTest::mouseMove(w.view().viewport(), onQ);
+    QTest::mouseRelease(w.view().viewport(), Qt::LeftButton, {}, onQ);
+    QCOMPARE(outline(w.tree()), QStringList({ "P", "-w", "-y", "Q", "-x" }));
+    QVERIFY(w.fileMatchesTree());
+    QVERIFY2(t.prompts.done(), qPrintable(t.prompts.problems()));
+}
+
+void TestBumenRenyuan::dropOutsideTheTreeChangesNothing_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("above") << "above";
+    QTest::newRow("below") << "below";
+    QTest::newRow("left") << "left";
+    QTest::newRow("right") << "right";
+}
+
+void TestBumenRenyuan::dropOutsideTheTreeChangesNothing()
+{
+    QFETCH(QString, where);
+    TestContext t;
+    // Enough sources that rows lie out of sight above and below.
+    QStringList sources;
+    for (int i = 0; i < 40; ++i)
+        sources << QStringLiteral("S%1").arg(i, 2, 10, QChar('0'));
+    sources.insert(20, "-x");
+    Window w(t, sources);
+    w.view().setAllExpanded(true);
+    w.view().scrollTo(w.tree().indexOf(w.node("S19/x")), QAbstractItemView::PositionAtCenter);
+    const QByteArray before = t.readFile(File);
+    const QRect area = w.view().viewport()->rect();
+    QVERIFY(w.view().indexAt(QPoint(20, area.top() - 5)).isValid());
+    QVERIFY(w.view().indexAt(QPoint(20, area.bottom() + 5)).isValid());
+    const QPoint onX = w.view().nodeRect(w.node("S19/x")).center();
+    const QMap<QString, QPoint> outside { { "above", QPoint(onX.x(), area.top() - 5) },
+        { "below", QPoint(onX.x(), area.bottom() + 5) }, { "left", QPoint(area.left() - 5, onX.y() + 20) },
+        { "right", QPoint(area.right() + 5, onX.y() + 20) } };
+
+    const QPoint to = outside.value(where);
+    QTest::mousePress(w.view().viewport(), Qt::LeftButton, {}, onX);
+    QTest::mouseMove(w.view().viewport(), onX + QPoint(0, QApplication::startDragDistance()));
+    QTest::mouseMove(w.view().viewport(), to);
+    QCOMPARE(w.view().viewport()->cursor().shape(), Qt::ForbiddenCursor);
+    QTest::mouseRelease(w.view().viewport(), Qt::LeftButton, {}, to);
     QCOMPARE(outline(w.tree()), sources);
     QCOMPARE(t.readFile(File), before);
     QVERIFY2(t.prompts.done(), qPrintable(t.prompts.problems()));
@@ -421,7 +537,8 @@ void TestBumenRenyuan::movedByItsBackground()
     const QPoint start = w.form->pos();
     const auto outlineShown = [] {
         const QWidgetList all = QApplication::topLevelWidgets();
-        return std::any_of(all.begin(), all.end(), [](QWidget* w) { return qobject_cast<QRubberBand*>(w) && w->isVisible(); });
+        return std::any_of(
+            all.begin(), all.end(), [](QWidget* w) { return qobject_cast<QRubberBand*>(w) && w->isVisible(); });
     };
     QTest::mousePress(w.form.get(), Qt::LeftButton, {}, press);
     QTest::mouseMove(w.form.get(), press + offset);

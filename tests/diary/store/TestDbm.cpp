@@ -4,6 +4,7 @@
 #include "tests/support/TestMain.h"
 
 #include <QAbstractItemModelTester>
+#include <QFile>
 #include <QSqlError>
 #include <QSqlRecord>
 
@@ -83,7 +84,10 @@ private slots:
     void everyCodeAddsTheConditionsOfItsDigits_data();
     void everyCodeAddsTheConditionsOfItsDigits();
     void resultTableHoldsExactlyTheLastResult();
-    void startsWithAnEmptyResultTable();
+    void startChangesNoExistingTable();
+    void foreignDailyLayoutEndsTheStartUntouched();
+    void unusableResultTableIsSetAside_data();
+    void unusableResultTableIsSetAside();
     void writeBack_data();
     void writeBack();
     void failingWriteBackKeepsTheResultRow();
@@ -109,7 +113,11 @@ private:
     Rows daily(qint64 key) const;
     Rows found(qint64 key) const;
     void editResultRow(int row);
+    // Ends the data module, runs change on the files and starts a new one.
+    void restart(const std::function<void()>& change);
 
+    QByteArray m_dailyBytes;
+    QByteArray m_foundBytes;
     std::unique_ptr<TestContext> m_t;
     std::unique_ptr<TDM> m_dm;
     std::unique_ptr<QAbstractItemModelTester> m_fullTester;
@@ -156,6 +164,15 @@ Rows TestDbm::found(qint64 key) const
 {
     return raw(m_t->file("FoundDaily.DB"),
         "SELECT InputDate, Type, Item, Bumen, Renyuan, Neirong FROM FoundDaily WHERE Num = ?", { key });
+}
+
+void TestDbm::restart(const std::function<void()>& change)
+{
+    m_fullTester.reset();
+    m_foundTester.reset();
+    m_dm.reset();
+    change();
+    m_dm = std::make_unique<TDM>(m_t->context);
 }
 
 // Starts an edit of result row `row` and writes all six value fields.
@@ -267,18 +284,70 @@ void TestDbm::resultTableHoldsExactlyTheLastResult()
     QVERIFY(raw(m_t->file("FoundDaily.DB"), "SELECT * FROM FoundDaily").isEmpty());
 }
 
-void TestDbm::startsWithAnEmptyResultTable()
+void TestDbm::startChangesNoExistingTable()
 {
-    search("1");
+    search("12", "工作");
+    restart([this] {
+        QFile::setPermissions(m_t->file("FoundDaily.DB"), QFile::ReadOwner);
+        m_dailyBytes = m_t->readFile("daily.DB");
+        m_foundBytes = m_t->readFile("FoundDaily.DB");
+    });
+    // The last search's rows are still there, and neither file has changed.
+    QCOMPARE(keysOf(m_dm->FoundDaily_tb), Keys({ 1, 2, 4 }));
+    QCOMPARE(m_t->readFile("daily.DB"), m_dailyBytes);
+    QCOMPARE(m_t->readFile("FoundDaily.DB"), m_foundBytes);
+}
+
+void TestDbm::foreignDailyLayoutEndsTheStartUntouched()
+{
     m_fullTester.reset();
     m_foundTester.reset();
     m_dm.reset();
-    m_dm = std::make_unique<TDM>(m_t->context);
+    QFile::remove(m_t->file("daily.DB"));
+    raw(m_t->file("daily.DB"), "CREATE TABLE daily (Num INTEGER PRIMARY KEY, Inputdate TEXT, Note TEXT)");
+    const QByteArray before = m_t->readFile("daily.DB");
+    QString message;
+    try {
+        TDM dm(m_t->context);
+    } catch (const AppError& failure) {
+        message = failure.message();
+    }
+    QCOMPARE(message,
+        QStringLiteral(
+            "表文件 \"%1\" 中的表 daily 与程序的表结构不符：缺少列 Type, Item, Bumen, Renyuan, Neirong；多出列 Note")
+            .arg(m_t->file("daily.DB")));
+    QCOMPARE(m_t->readFile("daily.DB"), before);
+}
+
+void TestDbm::unusableResultTableIsSetAside_data()
+{
+    QTest::addColumn<bool>("garbage");
+    QTest::newRow("not a database") << true;
+    QTest::newRow("other columns") << false;
+}
+
+void TestDbm::unusableResultTableIsSetAside()
+{
+    QFETCH(bool, garbage);
+    m_t->clock.set(QDateTime(QDate(2026, 12, 10), QTime(14, 15, 2)));
+    restart([this, garbage] {
+        QFile::remove(m_t->file("FoundDaily.DB"));
+        if (garbage)
+            m_t->writeFile("FoundDaily.DB", QByteArray(3000, 'x'));
+        else
+            raw(m_t->file("FoundDaily.DB"), "CREATE TABLE FoundDaily (Num REAL, Other TEXT)");
+        m_foundBytes = m_t->readFile("FoundDaily.DB");
+        m_t->prompts.expectNotice(QStringLiteral("这个查询结果表文件已改名为 \"%1\" 保留，并新建了空的查询结果表。")
+                                      .arg(m_t->file("FoundDaily.DB.damaged-20261210-141502")),
+            true);
+    });
+    QVERIFY2(m_t->prompts.done(), qPrintable(m_t->prompts.problems()));
+    QVERIFY(m_t->prompts.last().text.startsWith(QStringLiteral("表文件 \"%1\" ").arg(m_t->file("FoundDaily.DB"))));
+    QCOMPARE(m_t->readFile("FoundDaily.DB.damaged-20261210-141502"), m_foundBytes);
     QVERIFY(m_dm->FoundDaily_tb.isOpen());
     QCOMPARE(m_dm->FoundDaily_tb.rowCount(), 0);
-    QVERIFY(raw(m_t->file("FoundDaily.DB"), "SELECT * FROM FoundDaily").isEmpty());
-    m_dm->deleteFoundDiary();
-    QCOMPARE(m_dm->daily_tb.rowCount(), kEntries.size());
+    search("12", "工作");
+    QCOMPARE(keysOf(m_dm->FoundDaily_tb), Keys({ 1, 2, 4 }));
 }
 
 void TestDbm::writeBack_data()

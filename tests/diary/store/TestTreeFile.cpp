@@ -6,6 +6,7 @@
 #include "tests/diary/store/TreeOutline.h"
 #include "tests/support/TestContext.h"
 
+#include <QDateTime>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -47,11 +48,36 @@ private slots:
 
 void TestTreeFile::builtInPasswordTreeIsByteExact()
 {
-    const QByteArray expected = QByteArray::fromHex(
-        "01000000" "2B000000" "00000000" "00000000" "FFFFFFFF" "FFFFFFFF" "00" "00" "01" "000000"
-        "00000000" "00000000" "00000000" "01000000" "04" "6E6F6465"
-        "27000000" "00000000" "00000000" "FFFFFFFF" "FFFFFFFF" "00" "00" "00" "000000"
-        "00000000" "00000000" "00000000" "00000000" "00");
+    const QByteArray expected = QByteArray::fromHex("01000000"
+                                                    "2B000000"
+                                                    "00000000"
+                                                    "00000000"
+                                                    "FFFFFFFF"
+                                                    "FFFFFFFF"
+                                                    "00"
+                                                    "00"
+                                                    "01"
+                                                    "000000"
+                                                    "00000000"
+                                                    "00000000"
+                                                    "00000000"
+                                                    "01000000"
+                                                    "04"
+                                                    "6E6F6465"
+                                                    "27000000"
+                                                    "00000000"
+                                                    "00000000"
+                                                    "FFFFFFFF"
+                                                    "FFFFFFFF"
+                                                    "00"
+                                                    "00"
+                                                    "00"
+                                                    "000000"
+                                                    "00000000"
+                                                    "00000000"
+                                                    "00000000"
+                                                    "00000000"
+                                                    "00");
     QCOMPARE(expected.size(), 94);
 
     TestContext t;
@@ -63,7 +89,7 @@ void TestTreeFile::builtInPasswordTreeIsByteExact()
     QCOMPARE(t.readFile("temp.nod"), expected);
 
     NodeTree loaded;
-    LoadTreeFile(loaded, t.file("temp.nod"));
+    LoadTreeFile(loaded, t.file("temp.nod"), t.clock.now());
     QCOMPARE(loaded.nodeCount(), 2);
     QCOMPARE(loaded.nodeAt(0)->text(), QStringLiteral("node"));
     QCOMPARE(loaded.nodeAt(1)->text(), QString());
@@ -105,7 +131,7 @@ void TestTreeFile::emptyTree()
     SaveTreeFile(tree, t.file("e.nod"));
     QCOMPARE(t.readFile("e.nod"), QByteArray(4, '\0'));
     tree.addRoot(QStringLiteral("x"));
-    LoadTreeFile(tree, t.file("e.nod"));
+    LoadTreeFile(tree, t.file("e.nod"), t.clock.now());
     QCOMPARE(tree.nodeCount(), 0);
 }
 
@@ -114,10 +140,10 @@ void TestTreeFile::loadSortsOnlySortedTrees()
     TestContext t;
     t.writeFile("ba.nod", int32(2) + block({ "b" }) + block({ "a" }));
     NodeTree sorted(NodeTree::SortMode::Text);
-    LoadTreeFile(sorted, t.file("ba.nod"));
+    LoadTreeFile(sorted, t.file("ba.nod"), t.clock.now());
     QCOMPARE(outline(sorted), QStringList({ "a", "b" }));
     NodeTree password;
-    LoadTreeFile(password, t.file("ba.nod"));
+    LoadTreeFile(password, t.file("ba.nod"), t.clock.now());
     QCOMPARE(outline(password), QStringList({ "b", "a" }));
 }
 
@@ -126,10 +152,10 @@ void TestTreeFile::expandedNodesLoadCollapsed()
     TestContext t;
     t.writeFile("x.nod", int32(1) + block({ "p", 1, true }) + block({ "c" }));
     NodeTree tree;
-    LoadTreeFile(tree, t.file("x.nod"));
+    LoadTreeFile(tree, t.file("x.nod"), t.clock.now());
     QVERIFY(!tree.nodeAt(0)->expanded());
     tree.setStreamExpandedNode(true);
-    LoadTreeFile(tree, t.file("x.nod"));
+    LoadTreeFile(tree, t.file("x.nod"), t.clock.now());
     QVERIFY(tree.nodeAt(0)->expanded());
 }
 
@@ -148,7 +174,7 @@ void TestTreeFile::roundTripTwoLevels()
     SaveTreeFile(tree, t.file("r.nod"));
 
     NodeTree loaded;
-    LoadTreeFile(loaded, t.file("r.nod"));
+    LoadTreeFile(loaded, t.file("r.nod"), t.clock.now());
     QCOMPARE(outline(loaded), outline(tree));
     for (int i = 0; i < tree.nodeCount(); ++i) {
         const TreeNode* a = tree.nodeAt(i);
@@ -173,7 +199,7 @@ void TestTreeFile::marksFollowTheRadioRuleWhileLoading()
     t.writeFile("m.nod", int32(1) + block({ "t", 2 }) + item1 + item2);
     NodeTree tree;
     QSignalSpy toggles(&tree, &NodeTree::checkToggled);
-    LoadTreeFile(tree, t.file("m.nod"));
+    LoadTreeFile(tree, t.file("m.nod"), t.clock.now());
     QVERIFY(!tree.nodeAt(1)->checked());
     QVERIFY(tree.nodeAt(2)->checked());
     QCOMPARE(toggles.size(), 2);
@@ -185,7 +211,7 @@ void TestTreeFile::missingFileLeavesTreeAlone()
     NodeTree tree;
     tree.addRoot(QStringLiteral("kept"));
     const QString path = t.file("none.nod");
-    QCOMPARE(failureOf([&] { LoadTreeFile(tree, path); }),
+    QCOMPARE(failureOf([&] { LoadTreeFile(tree, path, t.clock.now()); }),
         QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(path));
     QCOMPARE(outline(tree), QStringList({ "kept" }));
 }
@@ -226,8 +252,20 @@ void TestTreeFile::damagedFile()
     t.writeFile("bad.nod", bytes);
     NodeTree tree;
     tree.addRoot(QStringLiteral("old"));
-    QCOMPARE(failureOf([&] { LoadTreeFile(tree, t.file("bad.nod")); }), QStringLiteral("Stream read error"));
+    t.clock.set(QDateTime(QDate(2026, 12, 10), QTime(14, 15, 2)));
+    const QString copy = t.file("bad.nod.damaged-20261210-141502");
+    QCOMPARE(failureOf([&] { LoadTreeFile(tree, t.file("bad.nod"), t.clock.now()); }),
+        QStringLiteral("Stream read error\n损坏的文件已原样保留为 \"%1\"").arg(copy));
     QCOMPARE(outline(tree), kept);
+    QCOMPARE(t.readFile("bad.nod.damaged-20261210-141502"), bytes);
+    // Loading it again finds that copy; other damage later gets a copy of its own.
+    t.clock.set(t.clock.now().addSecs(60));
+    QVERIFY(failureOf([&] { LoadTreeFile(tree, t.file("bad.nod"), t.clock.now()); }).endsWith(copy + "\""));
+    t.writeFile("bad.nod", bytes + "x");
+    QVERIFY(failureOf([&] {
+        LoadTreeFile(tree, t.file("bad.nod"), t.clock.now());
+    }).endsWith(t.file("bad.nod.damaged-20261210-141602") + "\""));
+    QCOMPARE(t.readFile("bad.nod.damaged-20261210-141502"), bytes);
 }
 
 void TestTreeFile::saveFailureIsReported()
@@ -236,8 +274,9 @@ void TestTreeFile::saveFailureIsReported()
     NodeTree tree;
     tree.addRoot(QStringLiteral("a"));
     const QString missingFolder = t.file("gone/t.nod");
-    QVERIFY(failureOf([&] { SaveTreeFile(tree, missingFolder); })
-                .startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(missingFolder)));
+    QVERIFY(failureOf([&] {
+        SaveTreeFile(tree, missingFolder);
+    }).startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(missingFolder)));
 
     // A folder in the file's place cannot be replaced, and stays as it was.
     QDir(t.dir.path()).mkdir(QStringLiteral("t.nod"));

@@ -46,7 +46,7 @@ QStringList details(const NodeTree& tree)
 QStringList fileDetails(const TestContext& t, const QString& file)
 {
     NodeTree tree;
-    LoadTreeFile(tree, t.file(file));
+    LoadTreeFile(tree, t.file(file), t.clock.now());
     return details(tree);
 }
 
