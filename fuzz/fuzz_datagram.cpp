@@ -16,7 +16,7 @@ public:
         : m_folder(std::move(folder))
     {
     }
-    void notice(const QString&, const QString&) override { }
+    void notice(const QString&, const QString&, Icon) override { }
     bool confirm(const QString&, const QString&, Icon) override { return true; }
     void error(const QString&) override { }
     std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
@@ -29,6 +29,7 @@ public:
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return m_folder + "/typed"; }
     QString folder(const QString&, const QString&, const QString&) override { return {}; }
+    bool printDialog(QPrinter&) override { return false; }
 
 private:
     QString m_folder;

@@ -16,7 +16,7 @@ namespace {
 class SilentPrompts final : public Prompts
 {
 public:
-    void notice(const QString&, const QString&) override { }
+    void notice(const QString&, const QString&, Icon) override { }
     bool confirm(const QString&, const QString&, Icon) override { return false; }
     void error(const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
     std::optional<QString> input(const QString&, const QString&, const QString&) override { return {}; }
@@ -29,6 +29,7 @@ public:
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString folder(const QString&, const QString&, const QString&) override { return {}; }
+    bool printDialog(QPrinter&) override { return false; }
 };
 
 } // namespace

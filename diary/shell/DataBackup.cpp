@@ -116,11 +116,15 @@ bool isTableFile(const QString& path, const QString& table, const QStringList& c
     return good;
 }
 
+// Read from the stream, so that checking leaves no copy of a damaged file in the backup folder.
 bool isTreeFile(const QString& path)
 {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
     NodeTree scratch;
     try {
-        LoadTreeFile(scratch, path);
+        LoadTreeStream(scratch, file);
     } catch (const AppError&) {
         return false;
     }

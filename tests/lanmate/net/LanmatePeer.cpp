@@ -30,7 +30,7 @@ public:
         : m_folder(std::move(folder))
     {
     }
-    void notice(const QString& text, const QString& caption) override
+    void notice(const QString& text, const QString& caption, Icon) override
     {
         say(QStringLiteral("box ") + caption + QLatin1Char(' ') + text);
     }
@@ -53,6 +53,7 @@ public:
         return QDir(m_folder).filePath(QStringLiteral("typed-name"));
     }
     QString folder(const QString&, const QString&, const QString&) override { return {}; }
+    bool printDialog(QPrinter&) override { return false; }
 
 private:
     QString m_folder;
