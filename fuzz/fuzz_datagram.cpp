@@ -1,7 +1,7 @@
 // Feeds arbitrary datagrams to the assistant's dispatcher, with every question answered Yes:
 // no datagram may crash it, and prompts must stay bounded.
 #include "common/Clock.h"
-#include "common/Prompts.h"
+#include "common/QuietPrompts.h"
 #include "lanmate/net/LanSession.h"
 
 #include <QCoreApplication>
@@ -9,27 +9,14 @@
 
 namespace {
 
-class YesPrompts final : public Prompts
+class YesPrompts final : public QuietPrompts
 {
 public:
     explicit YesPrompts(QString folder)
         : m_folder(std::move(folder))
     {
     }
-    void notice(const QString&, const QString&, Icon) override { }
-    bool confirm(const QString&, const QString&, Icon) override { return true; }
-    void error(const QString&) override { }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> password(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    std::optional<std::pair<QString, QString>> passwordChange(
-        const QString&, const QString&, const QString&, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return m_folder + "/typed"; }
-    QString folder(const QString&, const QString&, const QString&) override { return {}; }
-    bool printDialog(QPrinter&) override { return false; }
 
 private:
     QString m_folder;

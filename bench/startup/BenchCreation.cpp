@@ -3,7 +3,7 @@
 //   bench_creation FOLDER [RUNS]
 #include "common/Application.h"
 #include "common/Clock.h"
-#include "common/Prompts.h"
+#include "common/QuietPrompts.h"
 #include "diary/shell/DailoraProgram.h"
 #include "diary/store/dbm.h"
 
@@ -13,23 +13,15 @@
 
 namespace {
 
-class SilentPrompts final : public Prompts
+// Quiet, but failures are worth seeing.
+class SilentPrompts final : public QuietPrompts
 {
 public:
-    void notice(const QString&, const QString&, Icon) override { }
-    bool confirm(const QString&, const QString&, Icon) override { return false; }
-    void error(const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> password(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<std::pair<QString, QString>> passwordChange(
-        const QString&, const QString&, const QString&, const QString&, const QString&) override
+    SilentPrompts()
+        : QuietPrompts(false)
     {
-        return {};
     }
-    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString folder(const QString&, const QString&, const QString&) override { return {}; }
-    bool printDialog(QPrinter&) override { return false; }
+    void error(const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
 };
 
 } // namespace

@@ -6,7 +6,7 @@
 
 #include "common/AppContext.h"
 #include "common/Clock.h"
-#include "common/Prompts.h"
+#include "common/QuietPrompts.h"
 #include "diary/store/dbm.h"
 
 #include <QCoreApplication>
@@ -27,14 +27,7 @@ constexpr int kScreenRows = 40;
 constexpr int kRowsPerDay = 100;
 const QDate kFirstDay(1995, 1, 1);
 
-// Answers every question with Yes, as a user adding entries would.
-class YesPrompts final : public Prompts
-{
-public:
-    void notice(const QString&, const QString&, Icon) override { }
-    bool confirm(const QString&, const QString&, Icon) override { return true; }
-    void error(const QString&) override { }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override { return {}; }
+ }
     std::optional<QString> password(const QString&, const QString&, const QString&) override { return {}; }
     std::optional<std::pair<QString, QString>> passwordChange(
         const QString&, const QString&, const QString&, const QString&, const QString&) override
@@ -53,7 +46,7 @@ struct Setup
     QString dir;
 };
 Setup g_setup;
-YesPrompts g_prompts;
+QuietPrompts g_prompts;
 Clock g_clock;
 
 QSqlQuery runOn(const QString& file, const QString& sql)

@@ -25,22 +25,10 @@ QString declaration(const TableLayout::Column& column)
         return quoted(column.name) + QStringLiteral(" INTEGER PRIMARY KEY");
     case TableLayout::Kind::Date:
         return quoted(column.name) + QStringLiteral(" TEXT"); // ISO, so text order is date order
+    case TableLayout::Kind::Time:
+        return quoted(column.name) + QStringLiteral(" TEXT");
     case TableLayout::Kind::Text:
         return quoted(column.name) + QStringLiteral(" VARCHAR(%1)").arg(column.width);
-    }
-    return {};
-}
-
-QVariant fromStored(TableLayout::Kind kind, const QVariant& value)
-{
-    switch (kind) {
-    case TableLayout::Kind::AutoKey:
-    case TableLayout::Kind::Key:
-        return value.isNull() ? QVariant() : QVariant(value.toLongLong());
-    case TableLayout::Kind::Date:
-        return QDate::fromString(value.toString(), Qt::ISODate);
-    case TableLayout::Kind::Text:
-        return value.isNull() ? QStringLiteral("") : value.toString();
     }
     return {};
 }
@@ -102,6 +90,28 @@ void create(const QString& connection, const TableLayout& layout)
 }
 
 } // namespace
+
+QString SqlTable::timeText(QTime time)
+{
+    // A bound QTime would be stored with milliseconds ("09:30:00.000").
+    return time.toString(QStringLiteral("HH:mm:ss"));
+}
+
+QVariant SqlTable::fromStored(TableLayout::Kind kind, const QVariant& value)
+{
+    switch (kind) {
+    case TableLayout::Kind::AutoKey:
+    case TableLayout::Kind::Key:
+        return value.isNull() ? QVariant() : QVariant(value.toLongLong());
+    case TableLayout::Kind::Date:
+        return QDate::fromString(value.toString(), Qt::ISODate);
+    case TableLayout::Kind::Time:
+        return QTime::fromString(value.toString(), QStringLiteral("HH:mm:ss"));
+    case TableLayout::Kind::Text:
+        return value.isNull() ? QStringLiteral("") : value.toString();
+    }
+    return {};
+}
 
 SqlTable::SqlTable(QString connection, TableLayout layout)
     : m_connection(std::move(connection))
@@ -166,6 +176,9 @@ QVariantList SqlTable::bindable(const QVariantList& values) const
         switch (m_layout.columns.at(i).kind) {
         case TableLayout::Kind::Date:
             result.append(value.isNull() ? QVariant() : QVariant(value.toDate().toString(Qt::ISODate)));
+            break;
+        case TableLayout::Kind::Time:
+            result.append(value.isNull() ? QVariant() : QVariant(timeText(value.toTime())));
             break;
         case TableLayout::Kind::Text:
             result.append(value.isNull() ? QStringLiteral("") : value.toString());

@@ -2,14 +2,16 @@
 
 #include "diary/store/TableLayout.h"
 
+#include <QTime>
 #include <QVariantList>
 #include <optional>
 
 class QSqlQuery;
 
 // The statements a table cursor runs on one table of a connection. Values travel in the
-// layout's column order: keys as integers, dates as QDate (stored as ISO text), texts as
-// QString (never null). Every failure throws AppError with the engine's text.
+// layout's column order: keys as integers, dates as QDate (stored as ISO text), times as
+// QTime (stored as "HH:mm:ss" text), texts as QString (never null). Every failure throws AppError with the engine's
+// text.
 class SqlTable final
 {
 public:
@@ -29,6 +31,12 @@ public:
     static void detach(const QString& connection, const TableLayout& layout);
     // Runs one statement with its values bound in order; the query is left on its result.
     static QSqlQuery run(const QString& connection, const QString& sql, const QVariantList& values = {});
+
+    // A stored value as the layout's kind gives it: keys as integers, dates as QDate,
+    // times as QTime, texts as QString.
+    static QVariant fromStored(TableLayout::Kind kind, const QVariant& value);
+    // How a time of day is stored and bound.
+    static QString timeText(QTime time);
 
     const TableLayout& layout() const { return m_layout; }
 

@@ -124,6 +124,9 @@ bool TableCursor::setField(int column, const QVariant& value)
     case TableLayout::Kind::Date:
         m_pending[column] = value.toDate().isValid() ? QVariant(value.toDate()) : QVariant();
         break;
+    case TableLayout::Kind::Time:
+        m_pending[column] = value.toTime().isValid() ? QVariant(value.toTime()) : QVariant();
+        break;
     case TableLayout::Kind::Text:
         m_pending[column] = CodePage::cut(value.toString(), target.width);
         break;

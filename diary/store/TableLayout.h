@@ -12,6 +12,7 @@ struct TableLayout
         AutoKey,
         Key,
         Date,
+        Time, // a time of day, stored as "HH:mm:ss" text
         Text
     };
 

@@ -1,7 +1,7 @@
 #include "diary/workbench/DeskCalendar.h"
 
 #include "diary/widgets/MoxCalendar.h"
-#include "diary/workbench/ImageButton.h"
+#include "diary/toolkit/ImageButton.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -1,6 +1,7 @@
 #include "diary/workbench/PrintGrid.h"
 
 #include "common/Clock.h"
+#include "common/LocaleTexts.h"
 #include "common/Prompts.h"
 #include "diary/store/CursorModel.h"
 #include "diary/store/TableCursor.h"
@@ -59,14 +60,6 @@ QString displayText(const QVariant& value)
     if (value.typeId() == QMetaType::QDate)
         return locale.toString(value.toDate(), QLocale::ShortFormat);
     return value.toString();
-}
-
-QString longTimeFormat()
-{
-    // The locale's long format without its time zone.
-    QString format = QLocale().timeFormat(QLocale::LongFormat);
-    format.remove(QLatin1Char('t'));
-    return format.trimmed();
 }
 
 // Prints one job page by page, moving the list's cursor through its rows.
@@ -149,7 +142,7 @@ public:
         const QLocale locale;
         draw(QRect(m.L, y, m.W - m.L, m.H), Qt::AlignLeft,
             locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ')
-                + locale.toString(now.time(), longTimeFormat()));
+                + LocaleTexts::timeText(now.time(), locale));
         draw(QRect(m.L, y, m.W - 2 * m.L, m.H), Qt::AlignRight, QStringLiteral("#%1").arg(page));
     }
 

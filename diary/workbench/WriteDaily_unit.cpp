@@ -13,7 +13,7 @@
 #include "diary/workbench/DropDownComboBox.h"
 #include "diary/workbench/GridEditors.h"
 #include "diary/workbench/HoverHints.h"
-#include "diary/workbench/ImageButton.h"
+#include "diary/toolkit/ImageButton.h"
 #include "diary/workbench/PageBar.h"
 #include "diary/workbench/PrintGrid.h"
 #include "diary/workbench/SearchCriteria.h"

@@ -2,7 +2,7 @@
 
 #include "diary/workbench/DateBox.h"
 #include "diary/workbench/DropDownComboBox.h"
-#include "diary/workbench/ImageButton.h"
+#include "diary/toolkit/ImageButton.h"
 #include "diary/workbench/PanelStyle.h"
 
 #include <QGridLayout>

@@ -9,7 +9,7 @@
 #include "diary/workbench/DateBox.h"
 #include "diary/workbench/DeskCalendar.h"
 #include "diary/workbench/DropDownComboBox.h"
-#include "diary/workbench/ImageButton.h"
+#include "diary/toolkit/ImageButton.h"
 #include "diary/workbench/PageBar.h"
 #include "diary/workbench/SearchPanel.h"
 #include "diary/workbench/TCalcEdit.h"

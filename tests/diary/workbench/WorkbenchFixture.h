@@ -6,7 +6,7 @@
 #include "diary/workbench/ContentMemo.h"
 #include "diary/workbench/DateBox.h"
 #include "diary/workbench/DropDownComboBox.h"
-#include "diary/workbench/ImageButton.h"
+#include "diary/toolkit/ImageButton.h"
 #include "diary/workbench/SearchPanel.h"
 #include "diary/workbench/TypeTree.h"
 #include "diary/workbench/WriteDaily_unit.h"

@@ -2,7 +2,7 @@
 // ("probe", "chat ADDRESS TEXT", "offer ADDRESS PATH", "quit"), answers every question with Yes,
 // saves received files into the folder given as its argument, and prints what its window would show.
 #include "common/Clock.h"
-#include "common/Prompts.h"
+#include "common/QuietPrompts.h"
 #include "lanmate/net/LanSession.h"
 
 #include <QCoreApplication>
@@ -23,7 +23,7 @@ void say(const QString& line)
     std::fflush(stdout);
 }
 
-class AnsweringPrompts final : public Prompts
+class AnsweringPrompts final : public QuietPrompts
 {
 public:
     explicit AnsweringPrompts(QString folder)
@@ -40,20 +40,10 @@ public:
         return true;
     }
     void error(const QString& text) override { say(QStringLiteral("error ") + text); }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> password(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    std::optional<std::pair<QString, QString>> passwordChange(
-        const QString&, const QString&, const QString&, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override
     {
         return QDir(m_folder).filePath(QStringLiteral("typed-name"));
     }
-    QString folder(const QString&, const QString&, const QString&) override { return {}; }
-    bool printDialog(QPrinter&) override { return false; }
 
 private:
     QString m_folder;

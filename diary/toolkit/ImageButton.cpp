@@ -1,4 +1,4 @@
-#include "diary/workbench/ImageButton.h"
+#include "diary/toolkit/ImageButton.h"
 
 #include <QPainter>
 #include <QPainterPath>

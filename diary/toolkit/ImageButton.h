@@ -2,7 +2,7 @@
 
 #include <QAbstractButton>
 
-// A drawn command button of the workbench: a glossy rounded face with a symbol.
+// A drawn command button: a glossy rounded face with a symbol.
 class ImageButton final : public QAbstractButton
 {
     Q_OBJECT
