@@ -2,15 +2,16 @@
 
 #include "diary/sources/RaisedLabel.h"
 #include "diary/sources/SourcePictures.h"
+#include "diary/toolkit/CloseButton.h"
+#include "diary/toolkit/OutlineMover.h"
+#include "diary/toolkit/WindowSkin.h"
 #include "diary/trees/NodeTreeView.h"
 #include "diary/trees/TreeLists.h"
 
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
-#include <QRubberBand>
 
 using namespace Qt::StringLiterals;
 
@@ -45,7 +46,6 @@ const QStringList Instructions {
     u"不能有相同来源及其人员。（按字母排序）"_s,
 };
 
-const QString CloseCaption = u"X"_s;
 const QString CloseHint = u"关闭本窗口"_s;
 const QString TreeHint = u"来源目录表"_s;
 const QString AddSourceCaption = u"添加来源"_s;
@@ -68,24 +68,12 @@ constexpr QRect ClosePlace(155, 145, 21, 21);
 constexpr int LabelTop = 4;
 constexpr int LabelStep = 20;
 constexpr int DragTolerance = 5;
-constexpr qreal CornerRadius = 12;
 
-const QString CloseStyle = uR"(
-QPushButton {
-    color: white; font: bold 13px; border: 1px solid #700000; border-radius: 10px;
-    background: qradialgradient(cx:0.5, cy:0.5, radius:0.6, fx:0.35, fy:0.3, stop:0 #ff9a8a, stop:1 #c80000);
-}
-QPushButton:hover { background: qradialgradient(cx:0.5, cy:0.5, radius:0.6, fx:0.35, fy:0.3,
-    stop:0 #ffc0b0, stop:1 #e01010); }
-QPushButton:pressed { background: #900000; }
-)"_s;
-
-QPainterPath outlinePath(const QRectF& rect)
-{
-    QPainterPath path;
-    path.addRoundedRect(rect, CornerRadius, CornerRadius);
-    return path;
-}
+const WindowSkin Skin {
+    { { 0, QColor(255, 246, 214) }, { 0.27, QColor(246, 222, 168) }, { 1, QColor(214, 170, 104) } },
+    QColor(120, 70, 25),
+    12,
+};
 
 } // namespace
 
@@ -93,12 +81,11 @@ TBumenRenyuan_form::TBumenRenyuan_form(const AppContext& context, QWidget* paren
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_tree(NodeTree::SortMode::Text)
     , m_editor(m_tree, context.prompts, context.clock, Texts, NewNodes, context.file(TreeFileName))
-    , m_drag(DragTolerance)
-    , m_outline(std::make_unique<QRubberBand>(QRubberBand::Rectangle))
 {
     setFixedSize(WindowSize);
+    new OutlineMover(this, DragTolerance);
     move(WindowPlace);
-    setMask(QRegion(outlinePath(rect()).toFillPolygon().toPolygon()));
+    Skin.shape(*this);
     buildLabels();
     buildTree();
     buildMenu();
@@ -126,11 +113,8 @@ void TBumenRenyuan_form::buildLabels()
         *labels[i] = label;
     }
 
-    fcImageBtn1 = new QPushButton(CloseCaption, this);
+    fcImageBtn1 = new CloseButton(CloseHint, this);
     fcImageBtn1->setGeometry(ClosePlace);
-    fcImageBtn1->setToolTip(CloseHint);
-    fcImageBtn1->setStyleSheet(CloseStyle);
-    fcImageBtn1->setCursor(Qt::PointingHandCursor);
     connect(fcImageBtn1, &QPushButton::clicked, this, &TBumenRenyuan_form::fcImageBtn1Click);
 }
 
@@ -244,15 +228,8 @@ void TBumenRenyuan_form::showEvent(QShowEvent* event)
 void TBumenRenyuan_form::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    Skin.paint(p, *this);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF outline = QRectF(rect()).adjusted(1, 1, -1, -1);
-    QLinearGradient background(0, 0, 0, height());
-    background.setColorAt(0, QColor(255, 246, 214));
-    background.setColorAt(0.27, QColor(246, 222, 168));
-    background.setColorAt(1, QColor(214, 170, 104));
-    p.setPen(QPen(QColor(120, 70, 25), 2));
-    p.setBrush(background);
-    p.drawPath(outlinePath(outline));
 
     // A groove under the instructions and a sunken frame around the tree.
     p.setPen(QPen(QColor(190, 140, 80), 1));
@@ -263,25 +240,4 @@ void TBumenRenyuan_form::paintEvent(QPaintEvent*)
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(130, 80, 30), 1));
     p.drawRoundedRect(frame, 3, 3);
-}
-
-void TBumenRenyuan_form::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && !childAt(event->position().toPoint()))
-        m_drag.press(event->globalPosition().toPoint(), pos());
-}
-
-void TBumenRenyuan_form::mouseMoveEvent(QMouseEvent* event)
-{
-    if (const auto outline = m_drag.move(event->globalPosition().toPoint())) {
-        m_outline->setGeometry(QRect(*outline, size()));
-        m_outline->show();
-    }
-}
-
-void TBumenRenyuan_form::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_outline->hide();
-    if (const auto target = m_drag.release(event->globalPosition().toPoint()))
-        move(*target);
 }

@@ -1,18 +1,15 @@
 #pragma once
 
 #include "common/AppContext.h"
-#include "diary/sources/OutlineDrag.h"
 #include "diary/store/NodeTree.h"
 #include "diary/trees/TreeEditor.h"
 
 #include <QWidget>
-#include <memory>
 
 class NodeTreeView;
 class QAction;
 class QMenu;
 class QPushButton;
-class QRubberBand;
 class RaisedLabel;
 
 // The sources and personnel window: the tree of sources and their people, kept in
@@ -58,9 +55,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void buildLabels();
@@ -70,6 +64,4 @@ private:
     NodeTree m_tree;
     TreeEditor m_editor;
     bool AllExpanded = false;
-    OutlineDrag m_drag;
-    std::unique_ptr<QRubberBand> m_outline;
 };

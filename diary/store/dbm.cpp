@@ -269,6 +269,24 @@ void TDM::deleteFoundDiary()
     FoundDaily_tb.deleteCurrent();
 }
 
+QList<DayEntry> TDM::DayDiary(const QDate& day) const
+{
+    QSqlQuery query(ddb);
+    query.setForwardOnly(true);
+    if (!query.prepare(QStringLiteral("SELECT Type, Item, Bumen, Renyuan, Neirong FROM daily "
+                                      "WHERE Inputdate = ? ORDER BY Num")))
+        throw AppError(query.lastError().text());
+    query.addBindValue(day.toString(Qt::ISODate));
+    if (!query.exec())
+        throw AppError(query.lastError().text());
+    QList<DayEntry> entries;
+    while (query.next()) {
+        entries.append({ query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+            query.value(3).toString(), query.value(4).toString() });
+    }
+    return entries;
+}
+
 bool TDM::daily_tbBeforePost()
 {
     return m_prompts.confirm(kConfirmSave);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "diary/store/CursorModel.h"
+#include "diary/store/DayEntry.h"
 #include "diary/store/SqlTable.h"
 #include "diary/store/TableCursor.h"
 
@@ -47,6 +48,9 @@ public:
         const QString& content, const QDate& date);
     // Deletes the diary row of the current result row, then the result row.
     void deleteFoundDiary();
+    // The diary rows of one day, in key order. A statement of its own, so that a prepared
+    // search waiting for FillFound is left alone.
+    QList<DayEntry> DayDiary(const QDate& day) const;
 
     bool filling() const { return Filling; }
 

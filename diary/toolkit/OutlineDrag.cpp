@@ -1,4 +1,4 @@
-#include "diary/sources/OutlineDrag.h"
+#include "diary/toolkit/OutlineDrag.h"
 
 #include <QtGlobal>
 
