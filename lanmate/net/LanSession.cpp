@@ -212,6 +212,11 @@ bool LanSession::sendChat(const QString& contactName, const QString& targetIP, c
 
 bool LanSession::sendOffer(const QString& path, const QString& targetIP)
 {
+    // One file goes out at a time; the window's disabled send button normally keeps to that.
+    if (m_sending) {
+        ShowError(m_prompts, LanTexts::transferBusy());
+        return false;
+    }
     const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable()) {
         ShowError(m_prompts, LanTexts::notAFile(path));
@@ -241,20 +246,20 @@ void LanSession::OfferReceived(const QByteArray& bytes, const QString& fromIP)
     m_queue.post([this, bytes, fromIP] {
         const QString question = QStringLiteral("用户 ") + fromIP + QStringLiteral(" 欲向您传送一文件，相关内容如下：")
             + cr + cr + CodePage::decode(bytes) + cr + cr + QStringLiteral("请问是否同意接收？");
-        bool accept = false;
-        m_offeredName.clear();
+        QString accepted;
         if (m_prompts.confirm(question, LanTexts::offerCaption(), Prompts::Icon::Question)) {
             const QString name = Datagram::offeredName(bytes);
             const QString destination = name.isEmpty() ? QString() : askDestination(name);
             if (name.isEmpty())
                 ShowError(m_prompts, LanTexts::invalidFileName());
             if (!destination.isEmpty()) {
-                m_offeredName = name;
                 m_accepted.add(fromIP, destination);
-                accept = true;
+                accepted = name;
             }
         }
-        NMUDP.send(Datagram::answer(accept), fromIP, [this](const QString& failure) { reportFailure(failure); });
+        m_offeredName = accepted;
+        NMUDP.send(
+            Datagram::answer(!accepted.isEmpty()), fromIP, [this](const QString& failure) { reportFailure(failure); });
     });
 }
 

@@ -46,6 +46,8 @@ public:
     const QString& OfferedName() const { return m_offeredName; }
     bool isSendEnabled() const { return m_sendEnabled; }
     bool isPanelEnabled() const { return m_panelEnabled; }
+    // The queue the network's prompts wait in; the window's own dialogs take their turn in it too.
+    PromptQueue& promptQueue() { return m_queue; }
     // How long a transfer may go without progress on either side (60 s).
     void setTransferTimeout(int ms);
 
