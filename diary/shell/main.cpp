@@ -4,6 +4,7 @@
 
 #include "common/AppError.h"
 #include "common/Application.h"
+#include "common/DocumentOpener.h"
 #include "diary/shell/CommandLabel.h"
 #include "diary/shell/DataBackup.h"
 #include "diary/shell/GroupButton.h"
@@ -15,6 +16,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
+#include <QFileInfo>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -37,6 +39,10 @@ const QString NewLabel            = QStringLiteral("修改密码:");
 const QString WrongOldPassword    = QStringLiteral("原始密码输入错误!!!");
 const QString ChangeDone          = QStringLiteral("密码修改成功,请记住:");
 const QString AssistantFile       = QStringLiteral("Lanmate.dat");
+const QString HelpFile            = QStringLiteral("help.doc");
+const QString HelpMissing         = QStringLiteral("找不到帮助文件\"%1\"");
+const QString HelpNoApplication   = QStringLiteral("没有能打开帮助文件\"%1\"的程序，请安装一个文字处理程序（例如 LibreOffice Writer）");
+const QString HelpFailed          = QStringLiteral("帮助文件\"%1\"没有打开：%2");
 // clang-format on
 
 constexpr int WindowWidth = 115;
@@ -237,8 +243,26 @@ void TMainForm::fcLabel13Click()
 
 void TMainForm::fcLabel11Click()
 {
-    if (m_windows.help)
-        m_windows.help();
+    const QString path = QDir(m_programDir).filePath(HelpFile);
+    if (!QFileInfo::exists(path)) {
+        m_context.prompts.error(HelpMissing.arg(path));
+        return;
+    }
+    if (!m_windows.opener)
+        return;
+    Prompts& prompts = m_context.prompts;
+    m_windows.opener->open(path, [&prompts, path](const DocumentOpener::Result& result) {
+        switch (result.outcome) {
+        case DocumentOpener::Outcome::Opened:
+            return;
+        case DocumentOpener::Outcome::NoApplication:
+            prompts.error(HelpNoApplication.arg(path));
+            return;
+        case DocumentOpener::Outcome::Failed:
+            prompts.error(HelpFailed.arg(path, result.message));
+            return;
+        }
+    });
 }
 
 void TMainForm::fcLabel10Click()

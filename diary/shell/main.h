@@ -10,6 +10,7 @@
 
 class CommandLabel;
 class DataBackup;
+class DocumentOpener;
 class OutlookBar;
 class QAbstractButton;
 class QTimer;
@@ -33,7 +34,7 @@ public:
         QWidget* reminders = nullptr;
         QWidget* about = nullptr;
         DataBackup* backup = nullptr;
-        std::function<void()> help;
+        DocumentOpener* opener = nullptr; // opens the help document
     };
 
     explicit TMainForm(const AppContext& context, const QString& lanmateServer = LanmateContract::serverName(),
