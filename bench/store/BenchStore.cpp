@@ -27,19 +27,6 @@ constexpr int kScreenRows = 40;
 constexpr int kRowsPerDay = 100;
 const QDate kFirstDay(1995, 1, 1);
 
- }
-    std::optional<QString> password(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<std::pair<QString, QString>> passwordChange(
-        const QString&, const QString&, const QString&, const QString&, const QString&) override
-    {
-        return {};
-    }
-    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString folder(const QString&, const QString&, const QString&) override { return {}; }
-    bool printDialog(QPrinter&) override { return false; }
-};
-
 struct Setup
 {
     int rows = 1000000;

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -117,11 +118,29 @@ QSize NodeDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelInd
     return { parts.text.right() + 1 + Gap, height };
 }
 
+QWidget* NodeDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const
+{
+    // A framed box with its text selected, so that the rename is plain to see.
+    auto* editor = new QLineEdit(parent);
+    editor->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #1F4FA8; background: white; padding: 0 2px;"
+                                         " selection-background-color: #3A7BD5; selection-color: white; }"));
+    return editor;
+}
+
+void NodeDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    auto* line = static_cast<QLineEdit*>(editor);
+    line->setText(index.data(Qt::EditRole).toString());
+    line->selectAll();
+}
+
 void NodeDelegate::updateEditorGeometry(
     QWidget* editor, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const QRect text = layout(option, index).text;
-    editor->setGeometry(QRect(text.topLeft(), QPoint(option.rect.right(), text.bottom())));
+    const int height = qMax(option.rect.height(), editor->sizeHint().height());
+    const int top = option.rect.center().y() - height / 2;
+    editor->setGeometry(QRect(text.left(), top, option.rect.right() - text.left() + 1, height));
 }
 
 bool NodeDelegate::editorEvent(

@@ -4,6 +4,7 @@
 #include "diary/widgets/CalendarStep.h"
 #include "diary/widgets/LunarCalendar.h"
 
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -137,10 +138,20 @@ QStringList TMoxCalendar::weekdayNames() const
     return names;
 }
 
+void TMoxCalendar::setMinimumPixelSize(int pixels)
+{
+    if (pixels == m_minimumPixelSize)
+        return;
+    m_minimumPixelSize = pixels;
+    update();
+}
+
 QFont TMoxCalendar::sizedFont(int pointSize, bool bold) const
 {
     QFont sized = font();
     sized.setPointSize(pointSize);
+    if (m_minimumPixelSize > 0 && QFontInfo(sized).pixelSize() < m_minimumPixelSize)
+        sized.setPixelSize(m_minimumPixelSize);
     sized.setBold(bold);
     sized.setStyleStrategy(m_smoothText ? QFont::PreferAntialias : QFont::NoAntialias);
     return sized;
@@ -174,8 +185,13 @@ void TMoxCalendar::paintWeekRow(QPainter& painter)
 {
     const QRect& week = m_layout.WeekRect;
     painter.setPen(m_colors.TitleBackColor);
-    painter.setFont(sizedFont(m_layout.WeekFontSize));
     const QStringList names = weekdayNames();
+    QFont weekFont = sizedFont(m_layout.WeekFontSize);
+    // Names that would run into each other at the minimum size keep the size that fits.
+    for (const QString& name : names)
+        if (QFontMetrics(weekFont).horizontalAdvance(name) > m_layout.CellWidth - 2)
+            weekFont.setPointSize(m_layout.WeekFontSize);
+    painter.setFont(weekFont);
     for (int column = 0; column < 7; ++column) {
         const QRect box(column * m_layout.CellWidth, week.top(), m_layout.CellWidth, m_layout.CellHeight);
         DrawTextIn(painter, names[column], box, HCenter | VCenter);

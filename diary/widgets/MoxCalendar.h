@@ -33,6 +33,9 @@ public:
     void setChineseEar(bool on);
     bool SmoothText() const { return m_smoothText; }
     void setSmoothText(bool on);
+    // No text is drawn smaller than this many pixels, whatever the layout computed (0: no limit).
+    int MinimumPixelSize() const { return m_minimumPixelSize; }
+    void setMinimumPixelSize(int pixels);
 
     QDate FirstCellDate() const { return m_firstCellDate; }
     QDate TrackedDate() const { return m_trackedDate; }
@@ -77,6 +80,7 @@ private:
     TMoxCalStyle m_calStyle = TMoxCalStyle::csBottom;
     bool m_chineseEar = false;
     bool m_smoothText = false;
+    int m_minimumPixelSize = 0;
     MoxCalLayout m_layout;
     QRect m_focusRect;
 };

@@ -24,7 +24,8 @@ QWidget* ContentCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
 
 void ContentCellDelegate::commitOpenEditor()
 {
-    if (QLineEdit* editor = m_open.data()) {
+    QLineEdit* editor = m_open.data();
+    if (editor && editor->isVisible()) { // a closed editor waits hidden for its deletion
         m_open.clear();
         emit commitData(editor);
         emit closeEditor(editor, NoHint);

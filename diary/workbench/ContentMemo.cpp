@@ -5,44 +5,44 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QSignalBlocker>
-#include <QTextBlock>
 
 ContentMemo::ContentMemo(int maxBytes, QWidget* parent)
     : QPlainTextEdit(parent)
     , m_maxBytes(maxBytes)
 {
-    connect(document(), &QTextDocument::contentsChange, this, &ContentMemo::noteChange);
     connect(this, &QPlainTextEdit::textChanged, this, &ContentMemo::keepWithinLimit);
-}
-
-void ContentMemo::noteChange(int position, int, int added)
-{
-    m_changeAt = position;
-    m_changeAdded = added;
 }
 
 void ContentMemo::keepWithinLimit()
 {
     const QString text = toPlainText();
     const int total = CodePage::byteLength(text);
-    if (total <= m_maxBytes)
+    if (total <= m_maxBytes) {
+        m_accepted = text;
         return;
-    // Only what was just typed or pasted is cut: the text already there is never lost.
-    const int at = qBound(0, m_changeAt, int(text.size()));
-    const int added = qBound(0, m_changeAdded, int(text.size()) - at);
-    const QString inserted = text.mid(at, added);
+    }
+    // The edit is what lies between the parts the text shares with the last accepted one.
+    // Only that is cut: the text already there is never lost.
+    const qsizetype shortest = qMin(text.size(), m_accepted.size());
+    qsizetype head = 0;
+    while (head < shortest && text.at(head) == m_accepted.at(head))
+        ++head;
+    qsizetype tail = 0;
+    while (tail < shortest - head && text.at(text.size() - 1 - tail) == m_accepted.at(m_accepted.size() - 1 - tail))
+        ++tail;
+    const QString inserted = text.mid(head, text.size() - head - tail);
     const int room = m_maxBytes - (total - CodePage::byteLength(inserted));
     const QString kept = room > 0 ? CodePage::cut(inserted, room) : QString();
+    QString limited = text.left(head) + kept + text.right(tail);
+    if (CodePage::byteLength(limited) > m_maxBytes) // not one insertion: keep the limit from the end
+        limited = CodePage::cut(limited, m_maxBytes);
     const QSignalBlocker quiet(this);
     QTextCursor cursor(document());
-    cursor.setPosition(at + int(kept.size()));
-    cursor.setPosition(at + added, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
-    // Should the change not have been where it was reported, keep the limit from the end.
-    if (CodePage::byteLength(toPlainText()) > m_maxBytes)
-        setPlainText(CodePage::cut(toPlainText(), m_maxBytes));
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(limited);
+    m_accepted = limited;
     QTextCursor caret = textCursor();
-    caret.setPosition(qMin(at + int(kept.size()), int(toPlainText().size())));
+    caret.setPosition(int(qMin(head + kept.size(), limited.size())));
     setTextCursor(caret);
 }
 

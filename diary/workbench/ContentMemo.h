@@ -19,10 +19,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void noteChange(int position, int removed, int added);
     void keepWithinLimit();
 
     int m_maxBytes;
-    int m_changeAt = 0;
-    int m_changeAdded = 0;
+    QString m_accepted; // the text as it last kept the limit
 };

@@ -12,14 +12,16 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableView>
 
 GridEditors::GridEditors(QTableView* grid, CursorModel& model, QMenu* menu, EditorLists lists, Prompts& prompts,
-    QWidget* window, const QStringList& names)
+    Clock& clock, QWidget* window, const QStringList& names)
     : QObject(window)
     , m_grid(grid)
     , m_model(model)
@@ -38,7 +40,7 @@ GridEditors::GridEditors(QTableView* grid, CursorModel& model, QMenu* menu, Edit
     m_columns[Person] = layout.indexOf(QStringLiteral("Renyuan"));
     const int content = layout.indexOf(QStringLiteral("Neirong"));
 
-    build(window, names);
+    build(window, clock, names);
     m_delegate = new ContentCellDelegate(content - 1, layout.columns.at(content).width, grid);
     grid->setItemDelegate(m_delegate);
     grid->setEditTriggers(
@@ -54,9 +56,10 @@ GridEditors::GridEditors(QTableView* grid, CursorModel& model, QMenu* menu, Edit
     connectEditors();
 }
 
-void GridEditors::build(QWidget* window, const QStringList& names)
+void GridEditors::build(QWidget* window, Clock& clock, const QStringList& names)
 {
-    dateBox = new DateBox(window);
+    dateBox = new DateBox(clock, window); // in the short date format, as the grid shows dates
+    dateBox->setFrame(false);
     typeBox = new DropDownComboBox(window);
     itemBox = new DropDownComboBox(window);
     sourceBox = new DropDownComboBox(window);
@@ -67,6 +70,9 @@ void GridEditors::build(QWidget* window, const QStringList& names)
         e->setObjectName(names.value(role));
         e->hide();
         e->installEventFilter(this);
+        if (auto* box = qobject_cast<QComboBox*>(e))
+            box->setFrame(false); // inside the cell's own lines
+
         withMenu(e);
         if (auto* box = qobject_cast<DropDownComboBox*>(e))
             box->lineEdit()->setValidator(new ByteLimitValidator(layout.columns.at(m_columns[role]).width, box));
@@ -122,6 +128,10 @@ bool GridEditors::eventFilter(QObject* watched, QEvent* event)
         return QObject::eventFilter(watched, event);
     }
     switch (event->type()) {
+    case QEvent::KeyPress:
+        if (watched == m_grid && typedIntoEditor(static_cast<QKeyEvent*>(event)))
+            return true;
+        break;
     case QEvent::Hide:
         if (watched == m_grid)
             hideAll();
@@ -134,6 +144,25 @@ bool GridEditors::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+// Characters typed on a cell that has an editor go into the editor, replacing its text, rather
+// than into a search of the grid that would move the row.
+bool GridEditors::typedIntoEditor(QKeyEvent* key)
+{
+    const QString text = key->text();
+    if (text.isEmpty() || !text.at(0).isPrint() || (key->modifiers() & ~Qt::ShiftModifier))
+        return false;
+    const QModelIndex current = m_grid->currentIndex();
+    if (!current.isValid() || roleOfColumn(current.column()) < 0)
+        return false; // the content column opens its cell editor
+    if (QWidget* e = shownEditor()) {
+        e->setFocus();
+        if (auto* box = qobject_cast<DropDownComboBox*>(e))
+            box->lineEdit()->selectAll();
+        QCoreApplication::sendEvent(e, key);
+    }
+    return true;
 }
 
 TableCursor& GridEditors::cursor() const

@@ -6,11 +6,13 @@
 
 #include <functional>
 
+class Clock;
 class ContentCellDelegate;
 class CursorModel;
 class DateBox;
 class DropDownComboBox;
 class Prompts;
+class QKeyEvent;
 class QMenu;
 class QTableView;
 class TableCursor;
@@ -34,8 +36,8 @@ class GridEditors final : public QObject
 
 public:
     // names: the date, type, item, source and person editors' object names.
-    GridEditors(QTableView* grid, CursorModel& model, QMenu* menu, EditorLists lists, Prompts& prompts, QWidget* window,
-        const QStringList& names);
+    GridEditors(QTableView* grid, CursorModel& model, QMenu* menu, EditorLists lists, Prompts& prompts, Clock& clock,
+        QWidget* window, const QStringList& names);
 
     void hideAll();
     // Ends the cell editor of the content column, writing its text into the row.
@@ -65,11 +67,12 @@ private:
         RoleCount
     };
 
-    void build(QWidget* window, const QStringList& names);
+    void build(QWidget* window, Clock& clock, const QStringList& names);
     void connectEditors();
     void withMenu(QWidget* editor);
     // Lays the current column's editor over its cell; refill also sets its value from the row.
     void relay(bool refill);
+    bool typedIntoEditor(QKeyEvent* key);
     void currentCellChanged(const QModelIndex& current);
     void rowValuesChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight);
     void fill(Role role);

@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-SearchPanel::SearchPanel(QWidget* parent)
+SearchPanel::SearchPanel(Clock& clock, QWidget* parent)
     : QWidget(parent)
     , startLabel(PanelStyle::fieldLabel(QStringLiteral("开始日期    "), this))
     , endLabel(PanelStyle::fieldLabel(QStringLiteral("结束日期    "), this))
@@ -18,8 +18,8 @@ SearchPanel::SearchPanel(QWidget* parent)
     , renyuanLabel(PanelStyle::fieldLabel(QStringLiteral("人         员"), this))
     , itemLabel(PanelStyle::fieldLabel(QStringLiteral("项         目"), this))
     , neirongLabel(PanelStyle::fieldLabel(QStringLiteral("内         容"), this))
-    , start_datetimepicker(new DateBox(this))
-    , end_DateTimePicker(new DateBox(this))
+    , start_datetimepicker(new DateBox(clock, this))
+    , end_DateTimePicker(new DateBox(clock, this))
     , f_bumenCombox(new DropDownComboBox(this))
     , f_RenyuanCombox(new DropDownComboBox(this))
     , f_TreeCombox(new TreeComboBox(this))

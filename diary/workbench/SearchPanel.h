@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class Clock;
 class DateBox;
 class DropDownComboBox;
 class ImageButton;
@@ -16,7 +17,7 @@ class SearchPanel final : public QWidget
     Q_DISABLE_COPY_MOVE(SearchPanel)
 
 public:
-    explicit SearchPanel(QWidget* parent = nullptr);
+    explicit SearchPanel(Clock& clock, QWidget* parent = nullptr);
 
     QLabel* startLabel;
     QLabel* endLabel;

@@ -22,6 +22,8 @@ TreeComboBox::TreeComboBox(QWidget* parent)
     m_view->header()->hide();
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setUniformRowHeights(true);
+    m_view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QAction* drop = addAction(PanelStyle::dropArrow(), QLineEdit::TrailingPosition);
     connect(drop, &QAction::triggered, this, &TreeComboBox::dropDown);
     connect(m_view, &QTreeView::clicked, this, [this](const QModelIndex& index) { pick(NodeTree::nodeOf(index)); });
@@ -31,8 +33,16 @@ void TreeComboBox::dropDown()
 {
     emit aboutToDropDown();
     m_view->expandAll();
-    const int rowHeight = qMax(m_view->sizeHintForRow(0), fontMetrics().height() + 4);
-    m_view->setFixedSize(qMax(width(), 160), rowHeight * VisibleRows + 4);
+    m_view->ensurePolished();
+    // A whole number of rows: the list never shows a row cut at its bottom edge.
+    const int hinted = m_view->sizeHintForRow(0);
+    const int rowHeight = hinted > 0 ? hinted : m_view->fontMetrics().height() + 4;
+    const int frame = 2 * m_view->frameWidth();
+    int widest = 160;
+    for (const TreeNode* node : m_tree.nodes())
+        widest = qMax(widest,
+            m_view->fontMetrics().horizontalAdvance(node->text()) + m_view->indentation() * (node->level() + 2) + frame);
+    m_view->setFixedSize(qMax(width(), widest), rowHeight * VisibleRows + frame);
     m_view->move(mapToGlobal(QPoint(0, height())));
     m_view->show();
     m_view->setFocus();

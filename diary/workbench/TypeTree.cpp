@@ -3,10 +3,10 @@
 #include "diary/trees/NodeTreeView.h"
 #include "diary/trees/TreeLists.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;

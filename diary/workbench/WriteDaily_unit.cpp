@@ -25,6 +25,7 @@
 
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -32,7 +33,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableView>
 
 namespace {
@@ -101,14 +101,14 @@ void TWriteDaily_fm::buildFrame()
     close_img_btn = new ImageButton(ImageButton::Symbol::Close, QStringLiteral("退出本窗口"), this);
     close_img_btn->setGeometry(TitleBar.right() - 30, 4, 26, 24);
 
-    writePanel = new WritePanel;
-    searchPanel = new SearchPanel;
+    writePanel = new WritePanel(m_context.clock);
+    searchPanel = new SearchPanel(m_context.clock);
     fcOutlookBar1 = new PageBar(this);
     fcOutlookBar1->setGeometry(Pages);
-    WriteDaily_btn = fcOutlookBar1->addPage(
-        QStringLiteral("WriteDaily_btn"), QStringLiteral("写\nD\na\ni\nl\no\nr\na"), writePanel);
-    SearchDaily_btn
-        = fcOutlookBar1->addPage(QStringLiteral("SearchDaily_btn"), QStringLiteral("查\n询\n日\n记"), searchPanel);
+    WriteDaily_btn = fcOutlookBar1->addPage(QStringLiteral("WriteDaily_btn"),
+        QStringLiteral("写\nD\na\ni\nl\no\nr\na"), writePanel);
+    SearchDaily_btn = fcOutlookBar1->addPage(QStringLiteral("SearchDaily_btn"), QStringLiteral("查\n询\n日\n记"),
+        searchPanel);
 
     typeTree = new TypeTree(m_context, this);
     typeTree->setGeometry(LeftColumn);
@@ -121,9 +121,12 @@ void TWriteDaily_fm::buildFrame()
     calculatorPanel->setGeometry(LeftColumn.x(), LeftColumn.y() + 234, LeftColumn.width(), LeftColumn.height() - 234);
 
     m_statusDate = new QLabel(this);
-    m_statusDate->setGeometry(StatusBar.x(), StatusBar.y(), 70, StatusBar.height());
+    // Wide enough for the longest weekday line with the panel's frame and indent.
+    const int dateWidth = qMax(70, m_statusDate->fontMetrics().horizontalAdvance(TodayIs + WeekdayName(3)) + 16);
+    m_statusDate->setGeometry(StatusBar.x(), StatusBar.y(), dateWidth, StatusBar.height());
     m_statusHint = new QLabel(this);
-    m_statusHint->setGeometry(StatusBar.x() + 72, StatusBar.y(), StatusBar.width() - 72, StatusBar.height());
+    m_statusHint->setGeometry(
+        StatusBar.x() + dateWidth + 2, StatusBar.y(), StatusBar.width() - dateWidth - 2, StatusBar.height());
     for (QLabel* panel : { m_statusDate, m_statusHint }) {
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
@@ -160,7 +163,7 @@ QTableView* TWriteDaily_fm::makeGrid(QAbstractItemModel* model)
     for (int column = 0; column < 5; ++column)
         grid->setColumnWidth(column, widths[column]);
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    // Qt's own cell editors would bypass the cursor's rules.
+    // Cells are edited through the list's GridEditors, which follow the cursor's rules.
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return grid;
 }
@@ -199,10 +202,11 @@ void TWriteDaily_fm::buildEditors()
     const EditorLists lists { [this] { return typeTree->TypeList(); },
         [this](const QString& type) { return typeTree->ItemList(type); }, m_sources.SourceList,
         m_sources.PersonList };
-    g_editors = new GridEditors(DBGrid1, m_dm.daily__tb_ds, PopupMenu1, lists, m_context.prompts, this,
+    g_editors = new GridEditors(DBGrid1, m_dm.daily__tb_ds, PopupMenu1, lists, m_context.prompts, m_context.clock, this,
         { QStringLiteral("g_datetimepicker1"), QStringLiteral("g_TypCombox"), QStringLiteral("g_itmCombox"),
             QStringLiteral("g_BumenCombox"), QStringLiteral("g_RenyuanCombox") });
-    s_editors = new GridEditors(DBGrid2, m_dm.FoundDaily_ds, PopupMenu2, lists, m_context.prompts, this,
+    s_editors
+        = new GridEditors(DBGrid2, m_dm.FoundDaily_ds, PopupMenu2, lists, m_context.prompts, m_context.clock, this,
         { QStringLiteral("s_DateTimePicker1"), QStringLiteral("s_typCombox"), QStringLiteral("s_itmCombox"),
             QStringLiteral("s_BumenCombox"), QStringLiteral("s_RenyuanCombox") });
     m_printGrid = std::make_unique<PrintGrid>(m_context.prompts, m_context.clock);

@@ -8,12 +8,12 @@
 #include <QGridLayout>
 #include <QLabel>
 
-WritePanel::WritePanel(QWidget* parent)
+WritePanel::WritePanel(Clock& clock, QWidget* parent)
     : QWidget(parent)
     , dateLabel(PanelStyle::fieldLabel(QStringLiteral("日期"), this))
     , bumenLabel(PanelStyle::fieldLabel(QStringLiteral("来源"), this))
     , renyuanLabel(PanelStyle::fieldLabel(QStringLiteral("人员"), this))
-    , DateTimePicker1(new DateBox(this))
+    , DateTimePicker1(new DateBox(clock, this))
     , Bumen_comx(new DropDownComboBox(this))
     , Renyuan_comx(new DropDownComboBox(this))
     , Sure_img_btn(new ImageButton(ImageButton::Symbol::Write, QStringLiteral("写入日记"), this))

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class Clock;
 class DateBox;
 class DropDownComboBox;
 class ImageButton;
@@ -14,7 +15,7 @@ class WritePanel final : public QWidget
     Q_DISABLE_COPY_MOVE(WritePanel)
 
 public:
-    explicit WritePanel(QWidget* parent = nullptr);
+    explicit WritePanel(Clock& clock, QWidget* parent = nullptr);
 
     QLabel* dateLabel;
     QLabel* bumenLabel;

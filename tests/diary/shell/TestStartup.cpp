@@ -60,6 +60,7 @@ private slots:
     void gate();
     void missingPasswordFileAcceptsEmptyEntry();
     void passwordFileWithoutPasswordNodeRefusesStart();
+    void damagedPasswordFileIsKeptBesideIt();
     void gateRunsOnce();
     void secondCopyIsRefused();
     void lockThatCannotBeMadeIsReportedAsSuch();
@@ -135,6 +136,22 @@ void TestStartup::passwordFileWithoutPasswordNodeRefusesStart()
     QVERIFY2(t.prompts.done(), qPrintable(t.prompts.problems()));
     QVERIFY(!form.isVisible());
     QCOMPARE(terminate.size(), 1);
+}
+
+void TestStartup::damagedPasswordFileIsKeptBesideIt()
+{
+    TestContext t;
+    const QByteArray damaged = passwordFile("pw").chopped(1);
+    t.writeFile("temp.nod", damaged);
+    t.prompts.expectError(QStringLiteral("Stream read error\n损坏的文件已原样保留为 \"%1\"")
+                              .arg(t.file("temp.nod.damaged-20240210-093000")));
+    TMainForm form(t.context, uniqueServerName());
+    t.prompts.expectNotice(QStringLiteral("密码文件\"%1\"已损坏，无法验证密码，程序将退出。").arg(t.file("temp.nod")));
+    form.show();
+    QVERIFY2(t.prompts.done(), qPrintable(t.prompts.problems()));
+    QVERIFY(!form.isVisible());
+    QCOMPARE(t.readFile("temp.nod"), damaged);
+    QCOMPARE(t.readFile("temp.nod.damaged-20240210-093000"), damaged);
 }
 
 void TestStartup::gateRunsOnce()

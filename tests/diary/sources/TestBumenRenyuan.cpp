@@ -79,6 +79,7 @@ private slots:
     void refusedDrops_data();
     void refusedDrops();
     void damagedFileSurvivesAnEdit();
+    void renameEditorIsFramedWithItsTextSelected();
     void dragTakesThePressedNode_data();
     void dragTakesThePressedNode();
     void dropOutsideTheTreeChangesNothing_data();
@@ -233,7 +234,8 @@ void TestBumenRenyuan::deletes_data()
     const QStringList all { "P", "-a", "-b", "-c", "Q" };
     QTest::newRow("source with three people") << "P" << DeleteSource << sourceQuestion << true << QStringList { "Q" };
     QTest::newRow("source, declined") << "P" << DeleteSource << sourceQuestion << false << all;
-    QTest::newRow("person") << "P/b" << DeletePerson << personQuestion << true << QStringList { "P", "-a", "-c", "Q" };
+    QTest::newRow("person") << "P/b" << DeletePerson << personQuestion << true
+                            << QStringList { "P", "-a", "-c", "Q" };
     QTest::newRow("person, declined") << "P/b" << DeletePerson << personQuestion << false << all;
 }
 
@@ -257,12 +259,7 @@ void TestBumenRenyuan::deletes()
     QVERIFY2(t.prompts.done(), qPrintable(t.prompts.problems()));
 }
 
-enum class Outcome
-{
-    Clash,
-    Declined,
-    Confirmed
-};
+enum class Outcome { Clash, Declined, Confirmed };
 
 void TestBumenRenyuan::rename_data()
 {
@@ -272,22 +269,15 @@ void TestBumenRenyuan::rename_data()
     QTest::addColumn<QStringList>("after");
 
     const QStringList before { "P", "-x", "-y", "Q", "-z" };
-    QTest::newRow("source to another source") << "P"
-                                              << "Q" << Outcome::Clash << before;
-    QTest::newRow("person to a person of its source") << "P/x"
-                                                      << "y" << Outcome::Clash << before;
-    QTest::newRow("source unchanged") << "P"
-                                      << "P" << Outcome::Clash << before;
-    QTest::newRow("person unchanged") << "P/x"
-                                      << "x" << Outcome::Clash << before;
-    QTest::newRow("declined") << "Q"
-                              << "R" << Outcome::Declined << before;
+    QTest::newRow("source to another source") << "P" << "Q" << Outcome::Clash << before;
+    QTest::newRow("person to a person of its source") << "P/x" << "y" << Outcome::Clash << before;
+    QTest::newRow("source unchanged") << "P" << "P" << Outcome::Clash << before;
+    QTest::newRow("person unchanged") << "P/x" << "x" << Outcome::Clash << before;
+    QTest::newRow("declined") << "Q" << "R" << Outcome::Declined << before;
     QTest::newRow("person to a person of another source")
-        << "P/x"
-        << "z" << Outcome::Confirmed << QStringList { "P", "-y", "-z", "Q", "-z" };
+        << "P/x" << "z" << Outcome::Confirmed << QStringList { "P", "-y", "-z", "Q", "-z" };
     QTest::newRow("source, moving to its place")
-        << "Q"
-        << "A" << Outcome::Confirmed << QStringList { "A", "-z", "P", "-x", "-y" };
+        << "Q" << "A" << Outcome::Confirmed << QStringList { "A", "-z", "P", "-x", "-y" };
 }
 
 void TestBumenRenyuan::rename()
@@ -352,16 +342,11 @@ void TestBumenRenyuan::refusedDrops_data()
     QTest::addColumn<QString>("dragged");
     QTest::addColumn<QString>("target");
 
-    QTest::newRow("person on a person") << "P/x"
-                                        << "P/y";
-    QTest::newRow("source on a source") << "Q"
-                                        << "P";
-    QTest::newRow("person on its own source") << "P/x"
-                                              << "P";
-    QTest::newRow("person on a source with that name") << "P/x"
-                                                       << "Q";
-    QTest::newRow("nothing selected") << ""
-                                      << "Q";
+    QTest::newRow("person on a person") << "P/x" << "P/y";
+    QTest::newRow("source on a source") << "Q" << "P";
+    QTest::newRow("person on its own source") << "P/x" << "P";
+    QTest::newRow("person on a source with that name") << "P/x" << "Q";
+    QTest::newRow("nothing selected") << "" << "Q";
 }
 
 void TestBumenRenyuan::refusedDrops()
@@ -399,6 +384,22 @@ void TestBumenRenyuan::damagedFileSurvivesAnEdit()
     QVERIFY(TreeDriver::command(*form->TreeView1, *form->PopupMenu1, u"P"_s, AddSource));
     QVERIFY(t.readFile(File) != damaged);
     QCOMPARE(t.readFile(File + u".damaged-20261210-141502"_s), damaged);
+    QVERIFY2(t.prompts.done(), qPrintable(t.prompts.problems()));
+}
+
+void TestBumenRenyuan::renameEditorIsFramedWithItsTextSelected()
+{
+    TestContext t;
+    Window w(t, { "总部", "-张三" });
+    w.view().setAllExpanded(true);
+    click(w.view(), w.node(u"总部/张三"_s));
+    QTest::keyClick(&w.view(), Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(w.view().indexWidget(w.tree().indexOf(w.node(u"总部/张三"_s))));
+    QVERIFY(editor);
+    QCOMPARE(editor->selectedText(), u"张三"_s);
+    QVERIFY(editor->styleSheet().contains(u"border: 1px solid"_s));
+    QVERIFY(editor->height() >= editor->sizeHint().height());
+    QTest::keyClick(editor, Qt::Key_Escape);
     QVERIFY2(t.prompts.done(), qPrintable(t.prompts.problems()));
 }
 
@@ -537,8 +538,7 @@ void TestBumenRenyuan::movedByItsBackground()
     const QPoint start = w.form->pos();
     const auto outlineShown = [] {
         const QWidgetList all = QApplication::topLevelWidgets();
-        return std::any_of(
-            all.begin(), all.end(), [](QWidget* w) { return qobject_cast<QRubberBand*>(w) && w->isVisible(); });
+        return std::any_of(all.begin(), all.end(), [](QWidget* w) { return qobject_cast<QRubberBand*>(w) && w->isVisible(); });
     };
     QTest::mousePress(w.form.get(), Qt::LeftButton, {}, press);
     QTest::mouseMove(w.form.get(), press + offset);

@@ -48,36 +48,11 @@ private slots:
 
 void TestTreeFile::builtInPasswordTreeIsByteExact()
 {
-    const QByteArray expected = QByteArray::fromHex("01000000"
-                                                    "2B000000"
-                                                    "00000000"
-                                                    "00000000"
-                                                    "FFFFFFFF"
-                                                    "FFFFFFFF"
-                                                    "00"
-                                                    "00"
-                                                    "01"
-                                                    "000000"
-                                                    "00000000"
-                                                    "00000000"
-                                                    "00000000"
-                                                    "01000000"
-                                                    "04"
-                                                    "6E6F6465"
-                                                    "27000000"
-                                                    "00000000"
-                                                    "00000000"
-                                                    "FFFFFFFF"
-                                                    "FFFFFFFF"
-                                                    "00"
-                                                    "00"
-                                                    "00"
-                                                    "000000"
-                                                    "00000000"
-                                                    "00000000"
-                                                    "00000000"
-                                                    "00000000"
-                                                    "00");
+    const QByteArray expected = QByteArray::fromHex(
+        "01000000" "2B000000" "00000000" "00000000" "FFFFFFFF" "FFFFFFFF" "00" "00" "01" "000000"
+        "00000000" "00000000" "00000000" "01000000" "04" "6E6F6465"
+        "27000000" "00000000" "00000000" "FFFFFFFF" "FFFFFFFF" "00" "00" "00" "000000"
+        "00000000" "00000000" "00000000" "00000000" "00");
     QCOMPARE(expected.size(), 94);
 
     TestContext t;
@@ -274,9 +249,8 @@ void TestTreeFile::saveFailureIsReported()
     NodeTree tree;
     tree.addRoot(QStringLiteral("a"));
     const QString missingFolder = t.file("gone/t.nod");
-    QVERIFY(failureOf([&] {
-        SaveTreeFile(tree, missingFolder);
-    }).startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(missingFolder)));
+    QVERIFY(failureOf([&] { SaveTreeFile(tree, missingFolder); })
+                .startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(missingFolder)));
 
     // A folder in the file's place cannot be replaced, and stays as it was.
     QDir(t.dir.path()).mkdir(QStringLiteral("t.nod"));

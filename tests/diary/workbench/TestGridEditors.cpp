@@ -108,6 +108,7 @@ private slots:
     void pendingFullEditSavedBeforeSearch_data();
     void pendingFullEditSavedBeforeSearch();
     void indicatorShowsTheRowsState();
+    void typingOnACellGoesIntoItsEditor();
 };
 
 void TestGridEditors::editorLiesOnItsCell()
@@ -121,6 +122,8 @@ void TestGridEditors::editorLiesOnItsCell()
         QCOMPARE(e->shownEditor(), editors.at(column));
         QCOMPARE(editors.at(column)->geometry(), w.cellRect(1, column));
         QCOMPARE(editors.at(column)->parentWidget(), w.wb.get());
+        if (column == DateCol)
+            w.shot(mode == TWriteDaily_fm::Mode::Write ? "full-date-editor" : "result-date-editor");
     }
     QCOMPARE(e->dateBox->date(), QDate(2024, 3, 2));
     w.click(2, TypeCol);
@@ -476,6 +479,28 @@ void TestGridEditors::indicatorShowsTheRowsState()
     const QImage added = indicator(fresh);
     QVERIFY(added != saved && added != pending);
     w.shot("full-new-row");
+    DONE(w);
+}
+
+void TestGridEditors::typingOnACellGoesIntoItsEditor()
+{
+    Lists w(3);
+    w.click(0, SourceCol);
+    w.grid()->setFocus();
+    QTest::keyClick(w.grid(), 'Q');
+    QLineEdit* line = w.wb->g_editors->sourceBox->lineEdit();
+    QCOMPARE(w.wb->focusWidget(), w.wb->g_editors->sourceBox); // the next keys go to the editor
+    QTest::keyClicks(line, QStringLiteral("z"));
+    QCOMPARE(w.wb->g_editors->sourceBox->currentText(), QStringLiteral("Qz"));
+    QCOMPARE(w.cursor().currentRow(), 0); // no search of the grid moved the row
+    QCOMPARE(w.stored(0, SourceCol), QStringLiteral("Qz"));
+    // On the date column typed characters change nothing.
+    w.t.prompts.expectConfirm(Sure, true);
+    w.click(1, DateCol);
+    w.grid()->setFocus();
+    QTest::keyClicks(w.grid(), QStringLiteral("9t"));
+    QCOMPARE(w.cursor().currentRow(), 1);
+    QCOMPARE(w.cursor().state(), TableCursor::State::Browse);
     DONE(w);
 }
 

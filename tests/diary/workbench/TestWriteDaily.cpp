@@ -58,6 +58,10 @@ private slots:
     void deleteResultRowKeepsCount();
     void failingDeleteReachesErrorDisplay();
     void memoHidesOnlyWhenLeftForAnotherControl();
+    void memoHidesWhenTheUserTurnsElsewhere();
+    void refusedSaveAtSearchKeepsTheCount();
+    void pageSwitchDropsTheHint();
+    void todayFitsItsPanel();
     void calendarButtonsAndHints();
     void calculatorOptionsBeforeDropDown();
 };
@@ -394,6 +398,92 @@ void TestWriteDaily::memoHidesOnlyWhenLeftForAnotherControl()
     QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
     QCoreApplication::sendEvent(w.wb->Memo1, &out);
     QVERIFY(!w.wb->Memo1->isVisible());
+}
+
+void TestWriteDaily::memoHidesWhenTheUserTurnsElsewhere()
+{
+    Workbench w;
+    w.wb->showMode(TWriteDaily_fm::Mode::Write);
+    const auto open = [&w] {
+        w.wb->Memo1->show();
+        w.wb->Memo1->setFocus();
+    };
+    // A click inside it keeps it; a click on the caption, which takes no focus, hides it.
+    open();
+    w.wb->Memo1->setPlainText(QStringLiteral("草稿"));
+    QTest::mouseClick(w.wb->Memo1->viewport(), Qt::LeftButton);
+    QVERIFY(w.wb->Memo1->isVisible());
+    QTest::mouseClick(w.wb->Shape1, Qt::LeftButton);
+    QVERIFY(!w.wb->Memo1->isVisible());
+    // A page switch by its button hides it, and the text stays.
+    open();
+    QTest::mouseClick(w.wb->SearchDaily_btn, Qt::LeftButton);
+    QVERIFY(!w.wb->Memo1->isVisible());
+    w.wb->showMode(TWriteDaily_fm::Mode::Write);
+    QVERIFY(!w.wb->Memo1->isVisible());
+    QCOMPARE(w.wb->Memo1->toPlainText(), QStringLiteral("草稿"));
+    // A successful write empties and hides it.
+    open();
+    w.write("会议", "例会", "P", "x", "写好了", QDate(2024, 2, 10));
+    QVERIFY(!w.wb->Memo1->isVisible());
+    QVERIFY(w.wb->Memo1->toPlainText().isEmpty());
+    if (const QString shots = qEnvironmentVariable("DAILORA_SHOT_DIR"); !shots.isEmpty()) {
+        w.wb->grab().save(shots + QStringLiteral("/write-after-write.png"));
+        open();
+        QTest::mouseClick(w.wb->SearchDaily_btn, Qt::LeftButton);
+        w.wb->grab().save(shots + QStringLiteral("/search-after-switch.png"));
+    }
+    QVERIFY2(w.t.prompts.done(), qPrintable(w.t.prompts.problems()));
+}
+
+void TestWriteDaily::refusedSaveAtSearchKeepsTheCount()
+{
+    Workbench w;
+    w.write("会议", "例会", "P", "x", "a", QDate(2024, 2, 10));
+    w.write("会议", "评审", "P", "x", "b", QDate(2024, 2, 10));
+    w.wb->showMode(TWriteDaily_fm::Mode::Search);
+    QTest::mouseClick(w.wb->searchPanel->fcImageBtn1, Qt::LeftButton);
+    QCOMPARE(w.wb->searchPanel->fcLabel14->text(), QStringLiteral("2"));
+    // A delete leaves the count as the search gave it.
+    w.t.prompts.expectConfirm(QStringLiteral("确实要删除这条记录吗？"), true);
+    QTest::mouseClick(w.wb->searchPanel->fcImageBtn5, Qt::LeftButton);
+    QCOMPARE(w.dm->FoundDaily_tb.rowCount(), 1);
+    QVERIFY(w.dm->FoundDaily_tb.edit());
+    QVERIFY(w.dm->FoundDaily_tb.setField("Neirong", "改"));
+    w.wb->searchPanel->f_neirongEdt->setText(QStringLiteral("a"));
+    w.t.prompts.expectConfirm(QStringLiteral("你确定吗？"), false);
+    QTest::mouseClick(w.wb->searchPanel->fcImageBtn1, Qt::LeftButton);
+    QCOMPARE(w.dm->FoundDaily_tb.rowCount(), 1);
+    QCOMPARE(w.wb->searchPanel->fcLabel14->text(), QStringLiteral("2"));
+    w.dm->FoundDaily_tb.cancel();
+    QVERIFY2(w.t.prompts.done(), qPrintable(w.t.prompts.problems()));
+}
+
+void TestWriteDaily::pageSwitchDropsTheHint()
+{
+    Workbench w;
+    w.wb->showMode(TWriteDaily_fm::Mode::Write);
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(w.wb->writePanel->dateLabel, &enter);
+    QCOMPARE(w.wb->statusText(1), QStringLiteral("输入日记的日期"));
+    QTest::mouseClick(w.wb->SearchDaily_btn, Qt::LeftButton);
+    QCOMPARE(w.wb->statusText(1), QString());
+}
+
+void TestWriteDaily::todayFitsItsPanel()
+{
+    Workbench w;
+    w.t.clock.setToday(QDate(2026, 12, 10));
+    w.wb->showMode(TWriteDaily_fm::Mode::Write);
+    QCOMPARE(w.wb->statusText(0), QStringLiteral("今天星期四"));
+    for (const QLabel* panel : w.wb->findChildren<QLabel*>()) {
+        if (panel->text() != w.wb->statusText(0))
+            continue;
+        const int room = panel->contentsRect().width() - 2 * panel->indent();
+        QVERIFY(panel->fontMetrics().horizontalAdvance(panel->text()) <= room);
+        return;
+    }
+    QFAIL("no status panel shows the day");
 }
 
 void TestWriteDaily::calendarButtonsAndHints()

@@ -1,6 +1,7 @@
 // An assistant without a window for the two-host test: it takes commands on standard input
-// ("probe", "chat ADDRESS TEXT", "offer ADDRESS PATH", "quit"), answers every question with Yes,
-// saves received files into the folder given as its argument, and prints what its window would show.
+// ("probe", "chat ADDRESS TEXT", "offer ADDRESS PATH", "raw ADDRESS BYTES", "quit"), answers every
+// question with Yes, saves received files into the folder given as its argument, and prints what
+// its window would show.
 #include "common/Clock.h"
 #include "common/QuietPrompts.h"
 #include "lanmate/net/LanSession.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QSocketNotifier>
+#include <QUdpSocket>
 
 #include <cstdio>
 #include <unistd.h>
@@ -81,6 +83,9 @@ int main(int argc, char** argv)
         else if (command == QLatin1String("chat"))
             session.sendChat(
                 QStringLiteral("peer"), line.section(QLatin1Char(' '), 1, 1), line.section(QLatin1Char(' '), 2));
+        else if (command == QLatin1String("raw")) // a datagram as another program would send it
+            QUdpSocket().writeDatagram(line.section(QLatin1Char(' '), 2).toUtf8(),
+                QHostAddress(line.section(QLatin1Char(' '), 1, 1)), session.datagramPort());
         else if (command == QLatin1String("offer"))
             session.sendOffer(line.section(QLatin1Char(' '), 2), line.section(QLatin1Char(' '), 1, 1));
     };

@@ -146,6 +146,11 @@ void TestTwoHosts::discoveryChatAndFile()
     b.send(QStringLiteral("probe"));
     QCOMPARE(b.waitFor(QStringLiteral("contact dlnpeer-a")), QStringLiteral("contact dlnpeer-a 198.51.100.1"));
 
+    // A peer whose host name maps to 127.0.1.1 reports that address; it is listed under the
+    // address its answer came from.
+    b.send(QStringLiteral("raw 198.51.100.1 @_1127.0.1.1      oldpeer"));
+    QCOMPARE(a.waitFor(QStringLiteral("contact oldpeer")), QStringLiteral("contact oldpeer 198.51.100.2"));
+
     a.send(QStringLiteral("chat 198.51.100.2 你好"));
     QVERIFY2(b.waitFor(QStringLiteral("log ")).endsWith(QStringLiteral(")来自\"dlnpeer-a\"的信息：|你好")),
         qPrintable(b.lines.join(QLatin1String(" / "))));
