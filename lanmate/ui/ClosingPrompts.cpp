@@ -41,10 +41,10 @@ template <typename Result, typename Show> Result ClosingPrompts::pass(Result ref
     return m_closing ? refused : answer;
 }
 
-void ClosingPrompts::notice(const QString& text, const QString& caption)
+void ClosingPrompts::notice(const QString& text, const QString& caption, Icon icon)
 {
     pass(0, [&] {
-        m_inner.notice(text, caption);
+        m_inner.notice(text, caption, icon);
         return 0;
     });
 }
@@ -96,10 +96,7 @@ QString ClosingPrompts::folder(const QString& caption, const QString& start)
     return pass(QString(), [&] { return m_inner.folder(caption, start); });
 }
 
-void ClosingPrompts::message(const QString& text, const QString& caption, Icon icon)
+bool ClosingPrompts::printDialog(QPrinter& printer)
 {
-    pass(0, [&] {
-        m_inner.message(text, caption, icon);
-        return 0;
-    });
+    return pass(false, [&] { return m_inner.printDialog(printer); });
 }

@@ -16,7 +16,7 @@ public:
     // Prompts being shown right now.
     int openCount() const { return m_open; }
 
-    void notice(const QString& text, const QString& caption = {}) override;
+    void notice(const QString& text, const QString& caption = {}, Icon icon = Icon::None) override;
     bool confirm(const QString& text, const QString& caption = {}, Icon icon = Icon::Question) override;
     void error(const QString& text) override;
     std::optional<QString> input(const QString& caption, const QString& prompt, const QString& text = {}) override;
@@ -26,7 +26,7 @@ public:
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString folder(const QString& caption, const QString& start) override;
-    void message(const QString& text, const QString& caption, Icon icon) override;
+    bool printDialog(QPrinter& printer) override;
 
 private:
     // Shows one prompt through the inner prompts; refused is the answer while closing.

@@ -50,7 +50,7 @@ public:
     QStringList texts; // the question, or the file dialog's caption, of each dialog shown
     QDialog* current = nullptr;
 
-    void notice(const QString&, const QString&) override { }
+    void notice(const QString&, const QString&, Icon) override { }
     bool confirm(const QString& text, const QString&, Icon) override { return run(text) == QDialog::Accepted; }
     void error(const QString& text) override { qWarning("error box: %s", qPrintable(text)); }
     std::optional<QString> input(const QString&, const QString&, const QString&) override { return {}; }
@@ -69,6 +69,7 @@ public:
         return openFileName(caption, folder, filter);
     }
     QString folder(const QString&, const QString&) override { return {}; }
+    bool printDialog(QPrinter&) override { return false; }
 
 private:
     int run(const QString& text)
