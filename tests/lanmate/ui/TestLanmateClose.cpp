@@ -68,7 +68,7 @@ public:
     {
         return openFileName(caption, folder, filter);
     }
-    QString folder(const QString&, const QString&) override { return {}; }
+    QString folder(const QString&, const QString&, const QString&) override { return {}; }
     bool printDialog(QPrinter&) override { return false; }
 
 private:
