@@ -17,6 +17,7 @@
 #include "tests/support/TestContext.h"
 #include "tests/support/TestMain.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -29,10 +30,11 @@ const QString kConfirm = QStringLiteral("你确定吗？");
 void copyStaged(const TestContext& t)
 {
     const QDir staged(QStringLiteral(DAILORA_APP_DIR));
-    for (const QString& name : { "Lanmate.dat", "help.doc", "ringin.wav", "temp.nod", "treeview.nod",
+    for (const char* name : { "Lanmate.dat", "help.doc", "ringin.wav", "temp.nod", "treeview.nod",
              "typtreeview.nod", "talkRecords.txt" }) {
-        if (QFile::exists(staged.filePath(name)))
-            QVERIFY(QFile::copy(staged.filePath(name), t.file(name)));
+        const QString file = QString::fromLatin1(name);
+        if (QFile::exists(staged.filePath(file)))
+            QVERIFY(QFile::copy(staged.filePath(file), t.file(file)));
     }
 }
 

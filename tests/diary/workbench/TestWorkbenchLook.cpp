@@ -2,7 +2,7 @@
 #include "diary/workbench/DateBox.h"
 #include "diary/workbench/DatePopup.h"
 #include "diary/workbench/DeskCalendar.h"
-#include "diary/workbench/ImageButton.h"
+#include "diary/toolkit/ImageButton.h"
 #include "diary/workbench/TreeComboBox.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/TestMain.h"
