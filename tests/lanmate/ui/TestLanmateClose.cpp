@@ -1,5 +1,6 @@
 // The local server through which the diary closes the assistant, and how the assistant ends.
 #include "common/LanmateContract.h"
+#include "common/QuietPrompts.h"
 #include "lanmate/chatlog/ChatLogFile.h"
 #include "lanmate/net/LanSession.h"
 #include "lanmate/ui/IPList.h"
@@ -42,7 +43,7 @@ LanPorts loopbackPorts(quint16 datagram = 0)
 
 // Prompts whose questions and file dialogs are real modal dialogs, left open until something
 // ends them; shown() runs once each is up, and current is the one open.
-class ModalPrompts final : public Prompts
+class ModalPrompts final : public QuietPrompts
 {
 public:
     std::function<void()> shown;
@@ -50,16 +51,8 @@ public:
     QStringList texts; // the question, or the file dialog's caption, of each dialog shown
     QDialog* current = nullptr;
 
-    void notice(const QString&, const QString&, Icon) override { }
     bool confirm(const QString& text, const QString&, Icon) override { return run(text) == QDialog::Accepted; }
     void error(const QString& text) override { qWarning("error box: %s", qPrintable(text)); }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> password(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<std::pair<QString, QString>> passwordChange(
-        const QString&, const QString&, const QString&, const QString&, const QString&) override
-    {
-        return {};
-    }
     QString openFileName(const QString& caption, const QString&, const QString&) override
     {
         return run(caption) == QDialog::Accepted ? QStringLiteral("/nonexistent/chosen.txt") : QString();
@@ -68,8 +61,6 @@ public:
     {
         return openFileName(caption, folder, filter);
     }
-    QString folder(const QString&, const QString&, const QString&) override { return {}; }
-    bool printDialog(QPrinter&) override { return false; }
 
 private:
     int run(const QString& text)
