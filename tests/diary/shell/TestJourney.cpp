@@ -30,8 +30,8 @@ const QString kConfirm = QStringLiteral("你确定吗？");
 void copyStaged(const TestContext& t)
 {
     const QDir staged(QStringLiteral(DAILORA_APP_DIR));
-    for (const char* name : { "Lanmate.dat", "help.doc", "ringin.wav", "temp.nod", "treeview.nod",
-             "typtreeview.nod", "talkRecords.txt" }) {
+    for (const char* name :
+        { "Lanmate.dat", "help.doc", "ringin.wav", "temp.nod", "treeview.nod", "typtreeview.nod", "talkRecords.txt" }) {
         const QString file = QString::fromLatin1(name);
         if (QFile::exists(staged.filePath(file)))
             QVERIFY(QFile::copy(staged.filePath(file), t.file(file)));
@@ -88,8 +88,8 @@ void TestJourney::firstSession()
     TDM& dm = program->DM();
     for (const char* content : { "整理会议纪要", "检查项目进度" }) {
         t.prompts.expectConfirm(kConfirm, true);
-        QVERIFY(dm.AddDiary(types.first(), item, sources.first(), QString(), QString::fromUtf8(content),
-            QDate(2026, 12, 10)));
+        QVERIFY(dm.AddDiary(
+            types.first(), item, sources.first(), QString(), QString::fromUtf8(content), QDate(2026, 12, 10)));
     }
     QTest::mouseClick(command(main, 0, "SearchLabl"), Qt::LeftButton);
     QCOMPARE(program->WriteDaily_fm().mode(), TWriteDaily_fm::Mode::Search);
@@ -111,8 +111,8 @@ void TestJourney::firstSession()
     // A reminder due this minute is announced.
     QTest::mouseClick(command(main, 1, "fcLabel5"), Qt::LeftButton);
     QVERIFY(program->TixingForm().isVisible());
-    QVERIFY(program->dm1().AddReminder(QStringLiteral("到时提醒一次"), QStringLiteral("给客户回电话"),
-        QDate(2026, 12, 10), QTime(9, 30)));
+    QVERIFY(program->dm1().AddReminder(
+        QStringLiteral("到时提醒一次"), QStringLiteral("给客户回电话"), QDate(2026, 12, 10), QTime(9, 30)));
     program->TixingForm().Timer1Timer();
     QVERIFY(program->ShowTixingInfForm().isVisible());
 
@@ -142,7 +142,7 @@ void TestJourney::firstSession()
     t.prompts.expectConfirm(QStringLiteral("真的要退出吗？"), true);
     QTest::mouseClick(main.ShapeBtn4, Qt::LeftButton);
     QCOMPARE(closed.size(), 1);
-    QVERIFY(!main.lanmate().isRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(!main.lanmate().isRunning(), 10000);
     QTRY_VERIFY(QFile::exists(t.file("talkRecords.txt")));
     QVERIFY2(t.prompts.done(), qPrintable(t.prompts.problems()));
     program.reset();
