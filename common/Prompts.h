@@ -32,7 +32,8 @@ public:
     // File and folder choosers; an empty result means cancelled.
     virtual QString openFileName(const QString& caption, const QString& folder, const QString& filter) = 0;
     virtual QString saveFileName(const QString& caption, const QString& folder, const QString& filter) = 0;
-    virtual QString folder(const QString& caption, const QString& start) = 0;
+    // Folder chooser with its prompt above the folder tree; start empty for the chooser's own last folder.
+    virtual QString folder(const QString& caption, const QString& prompt, const QString& start) = 0;
     // The system print dialog: fills printer with the user's choice; false when cancelled.
     virtual bool printDialog(QPrinter& printer) = 0;
 };

@@ -83,9 +83,16 @@ QString QtPrompts::saveFileName(const QString& caption, const QString& folder, c
     return QFileDialog::getSaveFileName(parentWindow(), caption, folder, filter);
 }
 
-QString QtPrompts::folder(const QString& caption, const QString& start)
+QString QtPrompts::folder(const QString& caption, const QString& prompt, const QString& start)
 {
-    return QFileDialog::getExistingDirectory(parentWindow(), caption, start);
+    if (m_folderChooser)
+        return m_folderChooser(caption, prompt, start);
+    return QFileDialog::getExistingDirectory(parentWindow(), caption + QLatin1Char(' ') + prompt.trimmed(), start);
+}
+
+void QtPrompts::setFolderChooser(FolderChooser chooser)
+{
+    m_folderChooser = std::move(chooser);
 }
 
 bool QtPrompts::printDialog(QPrinter& printer)

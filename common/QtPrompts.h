@@ -2,6 +2,8 @@
 
 #include "common/Prompts.h"
 
+#include <functional>
+
 class QWidget;
 
 // The prompts shown to the user as Qt dialogs.
@@ -19,12 +21,17 @@ public:
         const QString& newLabel, const QString& lastOld, const QString& lastNew) override;
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
-    QString folder(const QString& caption, const QString& start) override;
+    QString folder(const QString& caption, const QString& prompt, const QString& start) override;
     bool printDialog(QPrinter& printer) override;
+
+    // The program's own folder chooser; without one a plain folder dialog is shown.
+    using FolderChooser = std::function<QString(const QString& caption, const QString& prompt, const QString& start)>;
+    void setFolderChooser(FolderChooser chooser);
 
 private:
     QString captionOr(const QString& caption) const;
     static QWidget* parentWindow();
 
     QString m_title;
+    FolderChooser m_folderChooser;
 };

@@ -40,7 +40,7 @@ QString QuietPrompts::saveFileName(const QString&, const QString&, const QString
     return {};
 }
 
-QString QuietPrompts::folder(const QString&, const QString&)
+QString QuietPrompts::folder(const QString&, const QString&, const QString&)
 {
     return {};
 }

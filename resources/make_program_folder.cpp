@@ -5,6 +5,7 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QtMath>
 
 namespace {
@@ -33,19 +34,37 @@ void saveTwoLevels(const QString& path, const QList<Category>& categories, bool 
     SaveTreeFile(tree, path);
 }
 
-// A short two-tone chime, 16-bit mono PCM.
+// A soft three-note bell chime (E6, C6, G5), 16-bit mono PCM: each note a few partials with
+// a quick attack and its own decay, the notes overlapping.
 QByteArray chime()
 {
     constexpr int rate = 22050;
+    constexpr double length = 1.6;
+    struct Note
+    {
+        double start, frequency;
+    };
+    const Note notes[] = { { 0.0, 1318.51 }, { 0.22, 1046.50 }, { 0.44, 783.99 } };
+    const struct
+    {
+        double ratio, gain, decay;
+    } partials[] = { { 1.0, 1.0, 3.2 }, { 2.0, 0.35, 5.0 }, { 3.0, 0.12, 7.5 }, { 4.2, 0.05, 9.0 } };
+    const int count = int(rate * length);
+    QList<double> mix(count, 0.0);
+    for (const Note& note : notes) {
+        for (int i = int(note.start * rate); i < count; ++i) {
+            const double t = double(i) / rate - note.start;
+            const double attack = qMin(1.0, t / 0.006);
+            for (const auto& p : partials)
+                mix[i] += attack * p.gain * qExp(-p.decay * t) * qSin(2 * M_PI * note.frequency * p.ratio * t);
+        }
+    }
     QByteArray samples;
     QDataStream out(&samples, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
-    for (const double tone : { 880.0, 659.25 }) {
-        for (int i = 0; i < rate / 2; ++i) {
-            const double t = double(i) / rate;
-            const double envelope = qExp(-5.0 * t);
-            out << qint16(12000 * envelope * qSin(2 * M_PI * tone * t));
-        }
+    for (int i = 0; i < count; ++i) {
+        const double fadeOut = qMin(1.0, double(count - i) / (rate * 0.05));
+        out << qint16(qBound(-32767.0, 7000.0 * fadeOut * mix[i], 32767.0));
     }
     QByteArray wav;
     QDataStream header(&wav, QIODevice::WriteOnly);
@@ -60,37 +79,54 @@ QByteArray chime()
     return wav + samples;
 }
 
-// The help document, as rich text that word processors open.
-QByteArray helpDocument()
+QByteArray rtfText(const QString& text)
 {
-    const QStringList lines {
-        QStringLiteral("Dailora 使用帮助"),
-        QString(),
-        QStringLiteral("写日记：在主窗口点“写 日 记”，选择日期、来源和人员，在类型树中标记一个项目，双击项目输入内容，再点“输入日记”。"),
-        QStringLiteral("查询：在主窗口点“查　　询”，填写日期范围和条件后点查询按钮，结果可以直接修改、删除和打印。"),
-        QStringLiteral("来源：在主窗口点“来　　源”，右键添加或删除来源和人员，拖动人员可以换到别的来源。"),
-        QStringLiteral("修改密码：在主窗口点“修改密码”，输入原始密码和新密码。"),
-        QStringLiteral("数据都保存在程序所在的文件夹中，请定期使用“数据备份”。"),
-    };
-    QByteArray rtf = "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fnil\\fcharset134 SimSun;}}\\f0\\fs24\n";
+    QByteArray out;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('{') || c == QLatin1Char('}'))
+            out += '\\' + QByteArray(1, c.toLatin1());
+        else if (c.unicode() < 0x80)
+            out += c.toLatin1();
+        else
+            out += "\\u" + QByteArray::number(qint16(c.unicode())) + "?";
+    }
+    return out;
+}
+
+// The help document as rich text, from its source text: "# ", "## " and "### " start headings,
+// "- " a bullet, "1. " a numbered step; other lines are paragraphs.
+QByteArray helpDocument(const QString& source)
+{
+    QByteArray rtf = "{\\rtf1\\ansi\\ansicpg936\\deff0\\uc1"
+                     "{\\fonttbl{\\f0\\fnil\\fcharset134 SimSun;}{\\f1\\fnil\\fcharset134 SimHei;}}"
+                     "{\\colortbl;\\red29\\green74\\blue154;}\n"
+                     "\\paperw11906\\paperh16838\\margl1440\\margr1440\\margt1440\\margb1440\n";
+    const QStringList lines = source.split(QLatin1Char('\n'));
     for (const QString& line : lines) {
-        for (const QChar c : line) {
-            if (c.unicode() < 0x80)
-                rtf += c.toLatin1();
-            else
-                rtf += "\\u" + QByteArray::number(qint16(c.unicode())) + "?";
-        }
-        rtf += "\\par\n";
+        if (line.trimmed().isEmpty())
+            continue;
+        if (line.startsWith(QLatin1String("# ")))
+            rtf += "\\pard\\qc\\sb240\\sa360\\f1\\fs40\\b\\cf1 " + rtfText(line.mid(2)) + "\\b0\\cf0\\par\n";
+        else if (line.startsWith(QLatin1String("## ")))
+            rtf += "\\pard\\sb360\\sa120\\f1\\fs30\\b\\cf1 " + rtfText(line.mid(3)) + "\\b0\\cf0\\par\n";
+        else if (line.startsWith(QLatin1String("### ")))
+            rtf += "\\pard\\sb240\\sa80\\f1\\fs26\\b " + rtfText(line.mid(4)) + "\\b0\\par\n";
+        else if (line.startsWith(QLatin1String("- ")))
+            rtf += "\\pard\\fi-360\\li720\\sa80\\sl360\\slmult1\\f0\\fs22 \\u9679?\\tab " + rtfText(line.mid(2))
+                + "\\par\n";
+        else if (line.size() > 2 && line.at(0).isDigit() && line.at(1) == QLatin1Char('.'))
+            rtf += "\\pard\\fi-360\\li720\\sa80\\sl360\\slmult1\\f0\\fs22 " + rtfText(line.left(2)) + "\\tab "
+                + rtfText(line.mid(3)) + "\\par\n";
+        else
+            rtf += "\\pard\\fi440\\sa120\\sl360\\slmult1\\f0\\fs22 " + rtfText(line) + "\\par\n";
     }
     return rtf + "}\n";
 }
 
-bool writeIfMissing(const QString& path, const QByteArray& bytes)
+bool writeFile(const QString& path, const QByteArray& bytes)
 {
-    if (QFile::exists(path))
-        return true;
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 } // namespace
@@ -98,8 +134,8 @@ bool writeIfMissing(const QString& path, const QByteArray& bytes)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc < 2) {
-        qCritical("usage: make_program_folder FOLDER");
+    if (argc < 3) {
+        qCritical("usage: make_program_folder FOLDER HELP_SOURCE");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -123,8 +159,14 @@ int main(int argc, char** argv)
         qCritical("%s", e.what());
         return 1;
     }
-    if (!writeIfMissing(folder.filePath(QStringLiteral("ringin.wav")), chime())
-        || !writeIfMissing(folder.filePath(QStringLiteral("help.doc")), helpDocument()))
+    QFile help(QString::fromLocal8Bit(argv[2]));
+    if (!help.open(QIODevice::ReadOnly)) {
+        qCritical("cannot read %s", argv[2]);
+        return 1;
+    }
+    // The program's own files follow the build; the user's data files above are only created.
+    if (!writeFile(folder.filePath(QStringLiteral("ringin.wav")), chime())
+        || !writeFile(folder.filePath(QStringLiteral("help.doc")), helpDocument(QString::fromUtf8(help.readAll()))))
         return 1;
     return 0;
 }

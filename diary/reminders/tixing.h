@@ -48,6 +48,8 @@ public:
 
     // Handlers, also called by tests.
     void Timer1Timer();
+    // The day the grid lists.
+    QDate dayViewDate() const { return m_date; }
     void fcShapeBtn1Click();
     void fcShapeBtn2Click();
     void fcShapeBtn3Click();

@@ -3,12 +3,29 @@
 #include "common/LanmateContract.h"
 
 #include <QEventLoop>
+#include <QFile>
 #include <QLocalSocket>
+#include <QProcess>
 #include <QTimer>
+
+#include <csignal>
 
 namespace {
 
 constexpr int ConnectTimeoutMs = 300;
+
+// A process that exists and has not ended (an ended child nobody reaped still answers kill).
+bool processAlive(qint64 pid)
+{
+    if (pid <= 0 || ::kill(pid_t(pid), 0) != 0)
+        return false;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    const qsizetype end = line.lastIndexOf(')');
+    return end < 0 || line.mid(end + 2, 1) != "Z";
+}
 
 } // namespace
 
@@ -51,4 +68,21 @@ bool LanmateLink::closeAndWait() const
     if (socket.state() == QLocalSocket::ConnectedState)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     return replied;
+}
+
+bool LanmateLink::start(const QString& program)
+{
+    if (isRunning())
+        return false;
+    // Until its window is up the assistant cannot be found; its process still can.
+    if (processAlive(m_startedPid))
+        return false;
+    m_startedPid = 0;
+    QProcess process;
+    process.setProgram(program);
+    qint64 pid = 0;
+    if (!process.startDetached(&pid))
+        return false; // a missing or broken assistant simply does not start
+    m_startedPid = pid;
+    return true;
 }

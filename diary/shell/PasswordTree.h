@@ -9,7 +9,11 @@
 class PasswordTree final
 {
 public:
-    enum class Change { Done, WrongOldPassword };
+    enum class Change
+    {
+        Done,
+        WrongOldPassword
+    };
 
     PasswordTree();
 

@@ -83,7 +83,7 @@ void cancelPastEnd(TableCursor& cursor)
 
 } // namespace
 
-TDM::TDM(const AppContext& context, QObject* parent)
+TDM::TDM(const AppContext& context, QObject* parent, Open open)
     : QObject(parent)
     , m_prompts(context.prompts)
     , m_clock(context.clock)
@@ -108,7 +108,8 @@ TDM::TDM(const AppContext& context, QObject* parent)
     try {
         attachTable(m_daily.layout());
         attachFound();
-        daily_tb.open();
+        if (open == Open::Now)
+            daily_tb.open();
         FoundDaily_tb.open();
     } catch (...) {
         releaseConnection();
@@ -119,6 +120,11 @@ TDM::TDM(const AppContext& context, QObject* parent)
 TDM::~TDM()
 {
     releaseConnection();
+}
+
+void TDM::openDiary()
+{
+    daily_tb.open();
 }
 
 QString TDM::connectionName()

@@ -24,7 +24,11 @@ class TDM final : public QObject
     Q_DISABLE_COPY_MOVE(TDM)
 
 public:
-    explicit TDM(const AppContext& context, QObject* parent = nullptr);
+    enum class Open { Now, Later };
+    // Later leaves the diary table closed until openDiary(), so that creating the module costs
+    // the same for any size of diary (counting a long table's rows takes time).
+    explicit TDM(const AppContext& context, QObject* parent = nullptr, Open open = Open::Now);
+    void openDiary();
     ~TDM() override;
 
     static QString connectionName();

@@ -148,7 +148,6 @@ QTableView* TWriteDaily_fm::makeGrid(QAbstractItemModel* model)
 {
     auto* grid = new QTableView(this);
     grid->setGeometry(Lists);
-    grid->setModel(model);
     grid->setAlternatingRowColors(true);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -156,6 +155,8 @@ QTableView* TWriteDaily_fm::makeGrid(QAbstractItemModel* model)
     grid->verticalHeader()->setFixedWidth(18);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->verticalHeader()->setStyleSheet(QStringLiteral("color: transparent;"));
+    // Only now: sizing the rows of a model already set would touch every row of the diary.
+    grid->setModel(model);
     grid->horizontalHeader()->setStretchLastSection(true);
     grid->setStyleSheet(gridStyle());
     const int widths[] = { 96, 96, 110, 96, 80 };

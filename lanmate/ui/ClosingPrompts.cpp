@@ -91,9 +91,9 @@ QString ClosingPrompts::saveFileName(const QString& caption, const QString& fold
     return pass(QString(), [&] { return m_inner.saveFileName(caption, folder, filter); });
 }
 
-QString ClosingPrompts::folder(const QString& caption, const QString& start)
+QString ClosingPrompts::folder(const QString& caption, const QString& prompt, const QString& start)
 {
-    return pass(QString(), [&] { return m_inner.folder(caption, start); });
+    return pass(QString(), [&] { return m_inner.folder(caption, prompt, start); });
 }
 
 bool ClosingPrompts::printDialog(QPrinter& printer)

@@ -25,7 +25,7 @@ public:
         const QString& newLabel, const QString& lastOld, const QString& lastNew) override;
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
-    QString folder(const QString& caption, const QString& start) override;
+    QString folder(const QString& caption, const QString& prompt, const QString& start) override;
     bool printDialog(QPrinter& printer) override;
 
 private:

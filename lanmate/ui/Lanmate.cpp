@@ -10,6 +10,9 @@
 
 int main(int argc, char** argv)
 {
+    // On Wayland a window cannot place itself; X11 (XWayland) unless the user chose otherwise.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     const QString title = QStringLiteral("Lanmate");
     Application app(argc, argv, title);
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));

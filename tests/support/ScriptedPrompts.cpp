@@ -63,6 +63,11 @@ void ScriptedPrompts::expectFolder(const QString& answer)
     m_expected.append({ Kind::Folder, {}, true, true, answer });
 }
 
+void ScriptedPrompts::expectFolder(const QString& prompt, const QString& answer)
+{
+    m_expected.append({ Kind::Folder, prompt, false, true, answer });
+}
+
 void ScriptedPrompts::expectPrint(bool accept, PrinterSetup setup)
 {
     Expectation e { Kind::Print, {}, true, accept };
@@ -166,9 +171,9 @@ QString ScriptedPrompts::saveFileName(const QString& caption, const QString& fol
     return e ? e->answer1 : QString();
 }
 
-QString ScriptedPrompts::folder(const QString& caption, const QString& start)
+QString ScriptedPrompts::folder(const QString& caption, const QString& prompt, const QString& start)
 {
-    const auto e = take({ Kind::Folder, caption, {}, { start } });
+    const auto e = take({ Kind::Folder, caption, prompt, { start } });
     return e ? e->answer1 : QString();
 }
 

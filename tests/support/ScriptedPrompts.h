@@ -35,6 +35,8 @@ public:
     void expectOpenFile(const QString& answer);
     void expectSaveFile(const QString& answer);
     void expectFolder(const QString& answer);
+    // The chooser's prompt is compared exactly; an empty answer cancels.
+    void expectFolder(const QString& prompt, const QString& answer);
     // The print dialog: accepted runs setup on the printer first; refused cancels.
     void expectPrint(bool accept, PrinterSetup setup = {});
 
@@ -54,7 +56,7 @@ public:
         const QString& newLabel, const QString& lastOld, const QString& lastNew) override;
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
-    QString folder(const QString& caption, const QString& start) override;
+    QString folder(const QString& caption, const QString& prompt, const QString& start) override;
     bool printDialog(QPrinter& printer) override;
 
 private:

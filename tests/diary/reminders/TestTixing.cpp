@@ -80,7 +80,10 @@ public:
     {
         return m_script.saveFileName(c, f, x);
     }
-    QString folder(const QString& caption, const QString& start) override { return m_script.folder(caption, start); }
+    QString folder(const QString& caption, const QString& prompt, const QString& start) override
+    {
+        return m_script.folder(caption, prompt, start);
+    }
     bool printDialog(QPrinter& printer) override { return m_script.printDialog(printer); }
 
 private:
