@@ -175,6 +175,9 @@ void TTixingForm::buildCalendar()
     colors.TrailingTextColor = system.color(QPalette::Dark);
     MoxCalendar1->setCalColors(colors);
     MoxCalendar1->setFont(QFont(QStringLiteral("宋体")));
+    // Shown small: smooth text, and no label below the size a reader can still make out.
+    MoxCalendar1->setSmoothText(true);
+    MoxCalendar1->setMinimumPixelSize(TMoxCalendar::LegiblePixels);
     connect(MoxCalendar1, &TMoxCalendar::OnChange, this, &TTixingForm::MoxCalendar1Change);
     connect(MoxCalendar1, &TMoxCalendar::OnDblClick, this, &TTixingForm::MoxCalendar1DblClick);
 

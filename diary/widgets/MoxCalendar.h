@@ -33,6 +33,8 @@ public:
     void setChineseEar(bool on);
     bool SmoothText() const { return m_smoothText; }
     void setSmoothText(bool on);
+    // The smallest label a reader can still make out where a calendar is shown small.
+    static constexpr int LegiblePixels = 10;
     // No text is drawn smaller than this many pixels, whatever the layout computed (0: no limit).
     int MinimumPixelSize() const { return m_minimumPixelSize; }
     void setMinimumPixelSize(int pixels);

@@ -6,12 +6,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr int LegiblePixels = 10;
-
-} // namespace
-
 DeskCalendar::DeskCalendar(Clock& clock, QWidget* parent)
     : QWidget(parent)
     , MoxCalendar1(new TMoxCalendar(clock, this))
@@ -23,7 +17,7 @@ DeskCalendar::DeskCalendar(Clock& clock, QWidget* parent)
     MoxCalendar1->setObjectName(QStringLiteral("MoxCalendar1"));
     // Shown small: smooth text, and no label below the size a reader can still make out.
     MoxCalendar1->setSmoothText(true);
-    MoxCalendar1->setMinimumPixelSize(LegiblePixels);
+    MoxCalendar1->setMinimumPixelSize(TMoxCalendar::LegiblePixels);
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(2);
