@@ -4,6 +4,7 @@
 #include "diary/store/TreeFile.h"
 #include "diary/store/dbm.h"
 #include "tests/diary/store/TreeFileBytes.h"
+#include "tests/support/RawSql.h"
 #include "tests/support/TestContext.h"
 #include "tests/support/TestMain.h"
 
@@ -32,28 +33,6 @@ const QStringList kMissing {
     QStringLiteral("备份文件夹tixing.db文件没有找到"),
 };
 const QStringList kPlainFiles { "help.doc", "ringin.wav", "treeview.nod", "typtreeview.nod", "temp.nod" };
-using Rows = QList<QVariantList>;
-
-Rows raw(const QString& file, const QString& sql)
-{
-    Rows rows;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
-        db.setDatabaseName(file);
-        db.open();
-        QSqlQuery query(db);
-        if (!query.exec(sql))
-            qFatal("raw statement failed: %s", qPrintable(query.lastError().text()));
-        while (query.next()) {
-            QVariantList row;
-            for (int i = 0; i < query.record().count(); ++i)
-                row.append(query.value(i));
-            rows.append(row);
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
-    return rows;
-}
 
 QByteArray readAll(const QString& path)
 {

@@ -1,5 +1,6 @@
 #include "common/AppError.h"
 #include "diary/store/dbm.h"
+#include "tests/support/RawSql.h"
 #include "tests/support/TestContext.h"
 #include "tests/support/TestMain.h"
 
@@ -12,7 +13,6 @@ namespace {
 
 const QString kConfirm = QStringLiteral("你确定吗？");
 using Keys = QList<qint64>;
-using Rows = QList<QVariantList>;
 
 struct Entry
 {
@@ -29,31 +29,6 @@ const QList<Entry> kEntries {
     { QDate(2024, 1, 5), "生活", "会议", "O'Brien", "李四", "abc" },
     { QDate(2024, 1, 5), "Work", "会议", "办公室", "张三", "axb ABC 会" },
 };
-
-// Runs sql on a table file through a connection of its own, as another program would.
-Rows raw(const QString& file, const QString& sql, const QVariantList& values = {})
-{
-    Rows rows;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
-        db.setDatabaseName(file);
-        db.open();
-        QSqlQuery query(db);
-        query.prepare(sql);
-        for (const QVariant& value : values)
-            query.addBindValue(value);
-        if (!query.exec())
-            qFatal("raw statement failed: %s", qPrintable(query.lastError().text()));
-        while (query.next()) {
-            QVariantList row;
-            for (int i = 0; i < query.record().count(); ++i)
-                row.append(query.value(i));
-            rows.append(row);
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
-    return rows;
-}
 
 Keys keysOf(const TableCursor& cursor)
 {
